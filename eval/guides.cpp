@@ -1,0 +1,192 @@
+#include <algorithm>
+#include <numeric>
+#include <tuple>
+#include <utility>
+
+#include "eval/db.h"
+
+namespace velmor {
+
+namespace {
+
+// Axis roles of a merge: shapes join along `lo`/`hi` when their extents
+// across (`acrossLo`/`acrossHi`) are equal.
+struct MergeAxis {
+  int Shape::*acrossLo;
+  int Shape::*acrossHi;
+  int Shape::*lo;
+  int Shape::*hi;
+};
+
+constexpr MergeAxis kAlongX{&Shape::ly, &Shape::hy, &Shape::lx, &Shape::hx};
+constexpr MergeAxis kAlongY{&Shape::lx, &Shape::hx, &Shape::ly, &Shape::hy};
+
+// Each live shape, in list order, absorbs the next later shape that starts
+// where it ends with the same extent across, again and again, looking only
+// past the last one absorbed; absorbed shapes leave the list. Buckets by
+// (across extent, start) and a skip list over absorbed entries make this
+// O(n log n) instead of scanning every later shape.
+void mergeAlong(std::vector<Shape>& list, const MergeAxis& ax) {
+  const std::size_t n = list.size();
+  if (n < 2) return;
+  using Key = std::tuple<int, int, int, std::size_t>;
+  auto key = [&](std::size_t i) {
+    const Shape& s = list[i];
+    return Key(s.*ax.acrossLo, s.*ax.acrossHi, s.*ax.lo, i);
+  };
+  std::vector<std::size_t> order(n);
+  std::iota(order.begin(), order.end(), 0);
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+  std::vector<Key> keys(n);
+  for (std::size_t k = 0; k < n; ++k) keys[k] = key(order[k]);
+
+  // live[k]: first position >= k in `order` whose shape is still in the list.
+  std::vector<std::size_t> live(n + 1);
+  std::iota(live.begin(), live.end(), 0);
+  auto firstLive = [&](std::size_t k) {
+    std::size_t root = k;
+    while (live[root] != root) root = live[root];
+    while (live[k] != root) k = std::exchange(live[k], root);
+    return root;
+  };
+  std::vector<char> absorbed(n, 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (absorbed[i]) continue;
+    Shape& a = list[i];
+    for (std::size_t last = i;;) {
+      const Key want(a.*ax.acrossLo, a.*ax.acrossHi, a.*ax.hi, last + 1);
+      const std::size_t k = firstLive(std::lower_bound(keys.begin(), keys.end(), want) - keys.begin());
+      if (k == n || std::get<0>(keys[k]) != std::get<0>(want) || std::get<1>(keys[k]) != std::get<1>(want) ||
+          std::get<2>(keys[k]) != std::get<2>(want))
+        break;
+      last = order[k];
+      a.*ax.hi = list[last].*ax.hi;
+      absorbed[last] = 1;
+      live[k] = k + 1;
+    }
+  }
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < n; ++i)
+    if (!absorbed[i]) list[out++] = list[i];
+  list.resize(out);
+}
+
+// Sorted distinct edge values of one axis.
+std::vector<int> edges(const std::vector<Shape>& list, int Shape::*lo, int Shape::*hi) {
+  std::vector<int> v;
+  v.reserve(2 * list.size());
+  for (const Shape& s : list) {
+    v.push_back(s.*lo);
+    v.push_back(s.*hi);
+  }
+  std::sort(v.begin(), v.end());
+  v.erase(std::unique(v.begin(), v.end()), v.end());
+  return v;
+}
+
+// Cuts every shape at each edge of the list strictly inside it.
+std::vector<Shape> cutAtEdges(const std::vector<Shape>& list) {
+  const std::vector<int> xs = edges(list, &Shape::lx, &Shape::hx);
+  const std::vector<int> ys = edges(list, &Shape::ly, &Shape::hy);
+  auto pos = [](const std::vector<int>& v, int c) {
+    return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), c) - v.begin());
+  };
+  std::vector<Shape> cells;
+  cells.reserve(list.size());
+  for (const Shape& s : list) {
+    const std::size_t x0 = pos(xs, s.lx), x1 = std::max(pos(xs, s.hx), x0 + 1);
+    const std::size_t y0 = pos(ys, s.ly), y1 = std::max(pos(ys, s.hy), y0 + 1);
+    for (std::size_t i = x0; i < x1; ++i) {
+      for (std::size_t j = y0; j < y1; ++j) {
+        Shape c = s;
+        if (s.lx != s.hx) c.lx = xs[i], c.hx = xs[i + 1];
+        if (s.ly != s.hy) c.ly = ys[j], c.hy = ys[j + 1];
+        cells.push_back(c);
+      }
+    }
+  }
+  return cells;
+}
+
+bool rowMajor(const Shape& a, const Shape& b) {
+  return std::tie(a.ly, a.lx, a.hy, a.hx) < std::tie(b.ly, b.lx, b.hy, b.hx);
+}
+
+bool columnMajor(const Shape& a, const Shape& b) {
+  return std::tie(a.lx, a.ly, a.hx, a.hy) < std::tie(b.lx, b.ly, b.hx, b.hy);
+}
+
+}  // namespace
+
+void Net::addGuide(int x1, int y1, int x2, int y2, unsigned char layer) {
+  addGuide(Shape(x1, y1, x2, y2, layer));
+}
+
+void Net::addGuide(const Shape& s) {
+  if (guides.empty()) guides.resize(Database::get()->routeLayers.size());
+  guides[s.layer].push_back(s);
+}
+
+void Net::cleanGuides() {
+  if (guides.empty()) {
+    guides.resize(Database::get()->routeLayers.size());
+    guides2.assign(guides.size(), {});
+    return;
+  }
+  for (std::vector<Shape>& list : guides) {
+    if (list.size() < 2) continue;
+    list = cutAtEdges(list);
+    std::sort(list.begin(), list.end(), rowMajor);
+    list.erase(std::unique(list.begin(), list.end()), list.end());
+  }
+  guides2 = guides;
+  for (std::vector<Shape>& list : guides2) std::sort(list.begin(), list.end(), columnMajor);
+  for (std::size_t l = 0; l < guides.size(); ++l) {
+    mergeLayerGuidesH(guides, static_cast<unsigned char>(l));
+    mergeLayerGuidesV(guides, static_cast<unsigned char>(l));
+  }
+  for (std::size_t l = 0; l < guides2.size(); ++l) {
+    mergeLayerGuidesV(guides2, static_cast<unsigned char>(l));
+    mergeLayerGuidesH(guides2, static_cast<unsigned char>(l));
+  }
+}
+
+void Net::mergeLayerGuidesH(LayerGuides& g, unsigned char layer) { mergeAlong(g[layer], kAlongX); }
+void Net::mergeLayerGuidesV(LayerGuides& g, unsigned char layer) { mergeAlong(g[layer], kAlongY); }
+
+namespace {
+
+// Cell index of c along one axis: a coordinate on an inner line belongs to
+// the cell below it, one past the last line to the last cell.
+int cellIndex(const std::vector<int>& lines, int c) {
+  const auto it = std::lower_bound(lines.begin(), lines.end(), c);
+  if (it == lines.end()) return static_cast<int>(lines.size()) - 2;
+  return std::max(0, static_cast<int>(it - lines.begin()) - 1);
+}
+
+Box cellOf(const GCell& g, const Point& p) {
+  return Database::getRealCoor(cellIndex(g.xLines, p.x), cellIndex(g.yLines, p.y));
+}
+
+}  // namespace
+
+void Net::createGuides() {
+  guides.clear();
+  guides2.clear();
+  const GCell& g = Database::get()->gcell;
+  // Without a cell on each axis every lookup would give the whole plane.
+  if (g.numX < 1 || g.numY < 1) return;
+  for (const Wire& w : wires) {
+    const Box a = cellOf(g, w.p1);
+    if (w.isVia()) {
+      addGuide(a.lx, a.ly, a.hx, a.hy, w.layer1);
+      addGuide(a.lx, a.ly, a.hx, a.hy, w.layer2);
+      continue;
+    }
+    const Box b = cellOf(g, w.p2);
+    addGuide(std::min(a.lx, b.lx), std::min(a.ly, b.ly), std::max(a.hx, b.hx), std::max(a.hy, b.hy),
+             w.layer1);
+  }
+}
+
+}  // namespace velmor

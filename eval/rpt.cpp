@@ -1,0 +1,148 @@
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <set>
+
+#include "eval/db.h"
+#include "eval/io.h"
+
+namespace velmor {
+
+namespace {
+
+Violation openNet(int id) {
+  Violation v;
+  v.type = 1;
+  v.id = id;
+  return v;
+}
+
+bool openReport(std::ifstream& in, const std::string& path) {
+  in.open(path);
+  if (!in) std::cerr << "Unable to open rpt file: " << path << std::endl;
+  return static_cast<bool>(in);
+}
+
+// Microns to database units, rounded half away from zero; values beyond an int
+// saturate so that a violation is never dropped or wrapped.
+int toDbu(const std::string& word, double scale) {
+  const double v = std::round(std::strtod(word.c_str(), nullptr) * scale);
+  if (std::isnan(v)) return 0;
+  if (v <= INT_MIN) return INT_MIN;
+  if (v >= INT_MAX) return INT_MAX;
+  return static_cast<int>(v);
+}
+
+struct TypeKeyword {
+  const char* word;
+  int type;
+  int subtype;  // -1 keeps the pending subtype
+};
+const TypeKeyword kTypeKeywords[] = {
+    {"SHORT", 2, -1}, {"AREA", 3, -1}, {"SPACING", 4, -1}, {"EndOfLine", 4, 2}};
+
+// Applies the keywords of one line to the pending record; a keyword whose
+// numbers are missing from the line is ignored.
+void scanGeometryLine(const std::vector<std::string>& w, double scale, Violation& v) {
+  const std::size_t n = w.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    for (const TypeKeyword& k : kTypeKeywords) {
+      if (w[i] != k.word) continue;
+      v.type = k.type;
+      if (k.subtype >= 0) v.subtype = k.subtype;
+    }
+    if (w[i] == "Bounds" && i + 4 < n) {
+      v.box = Box(toDbu(w[i + 1], scale), toDbu(w[i + 2], scale), toDbu(w[i + 3], scale),
+                  toDbu(w[i + 4], scale));
+      i += 4;
+    }
+    if (w[i] == "Actual" && i + 1 < n) v.actual = toDbu(w[++i], scale);
+    if (w[i] == "Min" && i + 1 < n) v.min = toDbu(w[++i], scale);
+  }
+}
+
+// Phrases of a net line, tried in order; the first one found decides.
+struct Phrase {
+  std::vector<const char*> words;
+  bool open;
+};
+const Phrase kPhrases[] = {
+    {{"has", "regular", "routing", "with", "opens"}, true},
+    {{"dangline", "Wire"}, false},
+    {{"dangling", "Via"}, false},
+    {{"has", "an", "unconnected", "terminal"}, true},
+    {{"no", "routing"}, true},
+};
+
+bool reportsOpen(const std::vector<std::string>& w) {
+  for (const Phrase& p : kPhrases) {
+    const auto same = [](const std::string& a, const char* b) { return a == b; };
+    if (std::search(w.begin(), w.end(), p.words.begin(), p.words.end(), same) != w.end())
+      return p.open;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool IO::readGeometryRpt(const std::string& path) {
+  std::ifstream in;
+  if (!openReport(in, path)) return false;
+  Database* db = Database::get();
+  const double scale = db->defDbu;
+  const std::vector<char> separators = separatorTable("(),:");
+  std::vector<std::string> words;
+  Violation pending;
+  while (readLineTokens(in, separators, words, false)) {
+    if (!words.empty()) {
+      scanGeometryLine(words, scale, pending);
+      continue;
+    }
+    // Each record starts afresh, so none inherits another's box or values.
+    if (pending.type != 0) db->violations.push_back(pending);
+    pending = Violation();
+  }
+  db->geoLoaded = true;
+  return true;
+}
+
+// A line names its net after the word "Net" (the last such word decides). An
+// open net whose name the design lacks still counts, so it is never lost.
+bool IO::readConnectRpt(const std::string& path) {
+  std::ifstream in;
+  if (!openReport(in, path)) return false;
+  Database* db = Database::get();
+  const std::vector<char> separators = separatorTable("(),.:");
+  std::vector<std::string> words;
+  std::set<int> openNets;
+  std::set<std::string> unknownOpenNets;
+  while (readLineTokens(in, separators, words, true)) {
+    if (words[0] != "Net") continue;
+    int net = -1;
+    const std::string* unknown = nullptr;
+    for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+      if (words[i] != "Net") continue;
+      const std::string& name = words[++i];
+      net = Database::net(name);
+      unknown = net == -1 ? &name : nullptr;
+      if (unknown) std::cout << "unknown net name : " << name << '\n';
+    }
+    if (net == -1 && !unknown) continue;
+    if (net != -1 && db->nets[net].pins.size() < 2) continue;
+    if (!reportsOpen(words)) continue;
+    if (unknown)
+      unknownOpenNets.insert(*unknown);
+    else
+      openNets.insert(net);
+  }
+  std::cout.flush();
+  for (int net : openNets) db->violations.push_back(openNet(net));
+  for (std::size_t i = 0; i < unknownOpenNets.size(); ++i) db->violations.push_back(openNet(-1));
+  db->connLoaded = true;
+  return true;
+}
+
+}  // namespace velmor

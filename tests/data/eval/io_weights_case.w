@@ -1,0 +1,3 @@
+SHORT 500
+wire 3
+OPEN 7

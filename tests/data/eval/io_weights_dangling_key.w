@@ -1,0 +1,2 @@
+Via 2
+Wire

@@ -1,0 +1,3 @@
+# my weights
+Wire 3
+Via 4

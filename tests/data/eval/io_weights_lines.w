@@ -1,0 +1,11 @@
+Open 1000
+Wire 0.5
+OffTrackVia 6
+Via 2
+OutOfGuideVia 4
+OutOfGuideWire 3
+Short 500
+OffTrackWire 0.25
+Spacing 700
+WrongWayWire 7
+Area 600

@@ -1,0 +1,6 @@
+Area 2
+Spacing	7 Area
+9
+Open abc
+OffTrackVia 2.5e1x
+Bogus 4 Via -0.25
