@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "def/defrCallbacks.h"
+#include "lef/lefrCallbacks.h"
+
 namespace velmor {
 
 // The evaluator's file functions. Readers print their own "Unable to open"
@@ -13,6 +16,26 @@ class IO {
 public:
   static bool readLef(const std::string& path);
   static bool readDef(const std::string& path);
+
+  // Reader callbacks of the two imports; the user data is the Database.
+  using LefType = LefDefParser::lefrCallbackType_e;
+  using DefType = LefDefParser::defrCallbackType_e;
+  static int readLefUnits(LefType, LefDefParser::lefiUnits* units, void* db);
+  static int readLefLayer(LefType, LefDefParser::lefiLayer* layer, void* db);
+  static int readLefVia(LefType, LefDefParser::lefiVia* via, void* db);
+  static int readLefMacroBegin(LefType, const char* name, void* db);
+  static int readLefMacro(LefType, LefDefParser::lefiMacro* macro, void* db);
+  static int readLefPin(LefType, LefDefParser::lefiPin* pin, void* db);
+  static int readDefDesign(DefType, const char* name, void* db);
+  static int readDefUnits(DefType, double dbu, void* db);
+  static int readDefProperty(DefType, LefDefParser::defiProp* prop, void* db);
+  static int readDefDieArea(DefType, LefDefParser::defiBox* box, void* db);
+  static int readDefRow(DefType, LefDefParser::defiRow* row, void* db);
+  static int readDefTrack(DefType, LefDefParser::defiTrack* track, void* db);
+  static int readDefGcellGrid(DefType, LefDefParser::defiGcellGrid* grid, void* db);
+  static int readDefComponent(DefType, LefDefParser::defiComponent* comp, void* db);
+  static int readDefVia(DefType, LefDefParser::defiVia* via, void* db);
+  static int readDefNet(DefType, LefDefParser::defiNet* net, void* db);
 
   static bool readRg(const std::string& path);
   static bool writeRg(const std::string& path);

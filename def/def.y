@@ -1,0 +1,2170 @@
+/* The DEF grammar. Every list is left-recursive: the parser stacks hold 200 entries and
+ * never grow. Lexer modes are set in empty rules that bison reduces without reading a
+ * lookahead, so the mode is in force for the very next token. */
+
+%code top {
+#include <limits.h>
+#include <stddef.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <cmath>
+#include <string>
+}
+
+%code requires {
+namespace LefDefParser {
+class defrData;
+}
+}
+
+/* No conflicts: a new one fails the build. */
+%expect 0
+%define api.prefix {defyy}
+%define api.pure full
+%define parse.trace
+%header
+%parse-param {LefDefParser::defrData *defData}
+%lex-param {LefDefParser::defrData *defData}
+
+%union {
+  double dval;
+  char *string;
+  int integer;
+  struct { int x, y; } pt;
+}
+
+%{
+#include "def/defrCallbacks.h"
+#include "def/defrData.h"
+#include "def/defrReader.h"
+#include "def/defiMisc.h"
+
+#define YYINITDEPTH 200
+#define YYMAXDEPTH 200
+
+namespace LefDefParser {
+
+int defyylex(DEFYYSTYPE* value, defrData* data);
+void defyyerror(defrData* data, const char* text);
+
+// Skipped when the slot is empty or an error was counted; a non-zero result ends the
+// parse (after 6010 unless it is 1) and becomes the result of defrRead.
+#define CALLBACK(func, type, data)                                                         \
+  do {                                                                                     \
+    if ((func) && defData->errors == 0) {                                                  \
+      defData->callbackResult = (*(func))((type), (data), defData->session->UserData);     \
+      if (defData->callbackResult != 0) {                                                  \
+        if (defData->callbackResult != 1)                                                  \
+          defData->defError(6010, "An error has been reported in callback.");              \
+        YYABORT;                                                                           \
+      }                                                                                    \
+    }                                                                                      \
+  } while (0)
+
+#define CHKERR()                                  \
+  do {                                            \
+    if (defData->checkErrors()) YYABORT;          \
+  } while (0)
+
+// Numbers become ints clamped to the int range: rounded half away from zero for
+// coordinates, truncated for counts and the like.
+static int toIntRounded(double v) {
+  v = v < 0 ? v - 0.5 : v + 0.5;
+  if (!(v > INT_MIN)) return INT_MIN;
+  if (!(v < INT_MAX)) return INT_MAX;
+  return static_cast<int>(v);
+}
+
+static int toIntTrunc(double v) {
+  if (!(v > INT_MIN)) return INT_MIN;
+  if (!(v < INT_MAX)) return INT_MAX;
+  return static_cast<int>(v);
+}
+
+static void fillSite(defiSite& site, const char* name, double x, double y, int orient,
+                     double xNum, double yNum, double xStep, double yStep) {
+  site.clear();
+  site.setName(name);
+  site.setLocation(x, y);
+  site.setOrient(orient);
+  site.setDo(xNum, yNum, xStep, yStep);
+}
+
+// The next n words are names: neither keywords nor numbers.
+#define NAME_MODE(n) (defData->dumb_mode = (n), defData->no_num = (n))
+
+%}
+
+/* @DEF_TOKENS@ */
+
+%type <integer> orient
+%type <pt> pt
+
+%start def_file
+
+%%
+
+def_file: version_stmt case_sens_stmt rules end_design
+  ;
+
+version_stmt: %empty
+  | K_VERSION set_name_mode T_STRING ';'
+    {
+      defData->VersionNum = defData->convert_defname2num($3);
+      if (defData->VersionNum > 5.8) {
+        std::string msg = "The execution has been stopped because the DEF parser 5.8 does not "
+                          "support DEF file with version ";
+        msg += $3;
+        msg += ".\nUpdate your DEF file to version 5.8 or earlier.";
+        defData->defError(6503, msg.c_str());
+        YYABORT;
+      }
+      if (defData->callbacks->VersionStrCbk) {
+        CALLBACK(defData->callbacks->VersionStrCbk, defrVersionStrCbkType, $3);
+      } else {
+        CALLBACK(defData->callbacks->VersionCbk, defrVersionCbkType, defData->VersionNum);
+      }
+      if (defData->VersionNum < 5.6)
+        defData->names_case_sensitive = defData->session->reader_case_sensitive;
+      else
+        defData->names_case_sensitive = 1;
+      defData->hasVer = 1;
+      defData->doneDesign = 0;
+    }
+  ;
+
+/* Sets the lexer's name mode for the one word that follows. */
+set_name_mode: %empty { NAME_MODE(1); }
+  ;
+
+case_sens_stmt: %empty
+  | K_NAMESCASESENSITIVE K_ON ';'
+    {
+      if (defData->VersionNum < 5.6) {
+        defData->names_case_sensitive = 1;
+        CALLBACK(defData->callbacks->CaseSensitiveCbk, defrCaseSensitiveCbkType, 1);
+        defData->hasNameCase = 1;
+      } else if (defData->callbacks->CaseSensitiveCbk &&
+                 defData->countWarning(defrWarnCaseSensitive)) {
+        defData->defWarning(7011, "The NAMESCASESENSITIVE statement is obsolete in version 5.6 "
+                                  "and later.\nThe DEF parser will ignore this statement.");
+      }
+    }
+  | K_NAMESCASESENSITIVE K_OFF ';'
+    {
+      if (defData->VersionNum < 5.6) {
+        defData->names_case_sensitive = 0;
+        CALLBACK(defData->callbacks->CaseSensitiveCbk, defrCaseSensitiveCbkType, 0);
+        defData->hasNameCase = 1;
+      } else if (defData->callbacks->CaseSensitiveCbk) {
+        if (defData->countWarning(defrWarnCaseSensitive)) {
+          defData->defError(6504, "Def parser version 5.7 and later does not support "
+                                  "NAMESCASESENSITIVE OFF.\nEither remove this optional "
+                                  "construct or set it to ON.");
+          CHKERR();
+        }
+      }
+    }
+  ;
+
+rules: %empty
+  | rules rule
+  | error { CHKERR(); }
+  ;
+
+rule: design_statement
+  /* sections: add one "| <section>" line each below this comment */
+  | row_rule
+  | tracks_rule
+  | gcellgrid_rule
+  | comp_mask_shift_rule
+  | components_section
+  | nets_section
+  | snets_section
+  | pins_section
+  | vias_section
+  | propdef_section
+  | extension_section
+  ;
+
+design_statement: design_name
+  | tech_name
+  | array_name
+  | floorplan_name
+  | history
+  | units
+  | divider_char
+  | bus_bit_chars
+  | canplace
+  | cannotoccupy
+  | die_area
+  | default_cap
+  ;
+
+design_name: K_DESIGN set_name_mode T_STRING ';'
+    {
+      defData->hasDes = 1;
+      CALLBACK(defData->callbacks->DesignCbk, defrDesignStartCbkType, $3);
+    }
+  ;
+
+tech_name: K_TECH set_name_mode T_STRING ';'
+    { CALLBACK(defData->callbacks->TechnologyCbk, defrTechNameCbkType, $3); }
+  ;
+
+array_name: K_ARRAY set_name_mode T_STRING ';'
+    { CALLBACK(defData->callbacks->ArrayNameCbk, defrArrayNameCbkType, $3); }
+  ;
+
+floorplan_name: K_FLOORPLAN set_name_mode T_STRING ';'
+    { CALLBACK(defData->callbacks->FloorPlanNameCbk, defrFloorPlanNameCbkType, $3); }
+  ;
+
+/* The lexer has collected the text up to the ';'. */
+history: K_HISTORY ';'
+    {
+      CALLBACK(defData->callbacks->HistoryCbk, defrHistoryCbkType,
+               defData->History_text.c_str());
+    }
+  ;
+
+units: K_UNITS K_DISTANCE K_MICRONS NUMBER ';'
+    {
+      if (defData->callbacks->UnitsCbk) {
+        int valid = defData->defValidNum(toIntTrunc($4));
+        if (valid < 0) YYABORT;
+        if (valid > 0) CALLBACK(defData->callbacks->UnitsCbk, defrUnitsCbkType, $4);
+      }
+    }
+  ;
+
+divider_char: K_DIVIDERCHAR QSTRING ';'
+    {
+      defData->hasDivChar = 1;
+      CALLBACK(defData->callbacks->DividerCbk, defrDividerCbkType, $2);
+    }
+  ;
+
+bus_bit_chars: K_BUSBITCHARS QSTRING ';'
+    {
+      defData->hasBusBit = 1;
+      CALLBACK(defData->callbacks->BusBitCbk, defrBusBitCbkType, $2);
+    }
+  ;
+
+canplace: K_CANPLACE set_name_mode T_STRING NUMBER NUMBER orient
+          K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER ';'
+    {
+      if (defData->callbacks->CanplaceCbk) {
+        fillSite(defData->Canplace, $3, $4, $5, $6, $8, $10, $12, $13);
+        CALLBACK(defData->callbacks->CanplaceCbk, defrCanplaceCbkType, &defData->Canplace);
+      }
+    }
+  ;
+
+cannotoccupy: K_CANNOTOCCUPY set_name_mode T_STRING NUMBER NUMBER orient
+              K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER ';'
+    {
+      if (defData->callbacks->CannotOccupyCbk) {
+        fillSite(defData->CannotOccupy, $3, $4, $5, $6, $8, $10, $12, $13);
+        CALLBACK(defData->callbacks->CannotOccupyCbk, defrCannotOccupyCbkType,
+                 &defData->CannotOccupy);
+      }
+    }
+  ;
+
+die_area: K_DIEAREA { defData->Geometries.Reset(); } first_pt pt_list ';'
+    {
+      if (defData->callbacks->DieAreaCbk) {
+        defData->DieArea.addPoint(&defData->Geometries);
+        CALLBACK(defData->callbacks->DieAreaCbk, defrDieAreaCbkType, &defData->DieArea);
+      }
+    }
+  ;
+
+/* Collects the points of a point list into the per-read geometries. */
+first_pt: pt { defData->Geometries.startList($1.x, $1.y); }
+  ;
+
+pt_list: pt { defData->Geometries.addToList($1.x, $1.y); }
+  | pt_list pt { defData->Geometries.addToList($2.x, $2.y); }
+  ;
+
+default_cap: K_DEFAULTCAP NUMBER
+    {
+      if (defData->VersionNum < 5.4) {
+        CALLBACK(defData->callbacks->DefaultCapCbk, defrDefaultCapCbkType, toIntRounded($2));
+      } else if (defData->callbacks->DefaultCapCbk &&
+                 defData->countWarning(defrWarnDefaultCap)) {
+        defData->defWarning(7017, "The DEFAULTCAP statement is obsolete in version 5.4 and "
+                                  "later.\nThe DEF parser will ignore this statement.");
+      }
+    }
+    minpins_list K_END K_DEFAULTCAP
+  ;
+
+minpins_list: %empty
+  | minpins_list K_MINPINS NUMBER K_WIRECAP NUMBER ';'
+    {
+      if (defData->VersionNum < 5.4 && defData->callbacks->PinCapCbk) {
+        defData->PinCap.setPin(toIntRounded($3));
+        defData->PinCap.setCap($5);
+        CALLBACK(defData->callbacks->PinCapCbk, defrPinCapCbkType, &defData->PinCap);
+      }
+    }
+  ;
+
+/* A '*' repeats the matching coordinate of the previous point. */
+pt: '(' NUMBER NUMBER ')'
+    {
+      defData->lastX = $2;
+      defData->lastY = $3;
+      $$.x = toIntRounded($2);
+      $$.y = toIntRounded($3);
+    }
+  | '(' '*' NUMBER ')'
+    {
+      defData->lastY = $3;
+      $$.x = toIntRounded(defData->lastX);
+      $$.y = toIntRounded($3);
+    }
+  | '(' NUMBER '*' ')'
+    {
+      defData->lastX = $2;
+      $$.x = toIntRounded($2);
+      $$.y = toIntRounded(defData->lastY);
+    }
+  | '(' '*' '*' ')'
+    {
+      $$.x = toIntRounded(defData->lastX);
+      $$.y = toIntRounded(defData->lastY);
+    }
+  ;
+
+/* ===================================================================================== *
+ * Section rules: ROWS, TRACKS, GCELLGRID, COMPONENTS, NETS, PINS, VIAS,               *
+ * PROPERTYDEFINITIONS, extensions and SPECIALNETS.                                      *
+ * ===================================================================================== */
+
+%code {
+// Working state of the section rules. Every field is set at the start of the statement
+// that reads it, so nothing carries over from one read to the next.
+struct SectionState {
+  int netOsnet = 0;  // 1 in NETS, 2 in SPECIALNETS
+  int shield = 0;    // paths go to the net's shield entry (SHIELD or NOSHIELD before 5.4)
+  int needCbk = 0;   // a list of the net reached its hand-out size
+  int wireMask = 0;  // MASK for the next special-net shape
+  int pinPort = 0;   // shapes and placement go to the pin's last PORT
+  int viaRule = 0;   // the via has a VIARULE
+};
+static SectionState sections;
+
+// A text the grammar hands on as a token value; never written through.
+static char* keywordText(const char* text) { return const_cast<char*>(text); }
+
+// Counts one error of a section, reported while under the section's limit; true when the
+// error limit has been passed and the parse must end.
+static bool sectionError(defrData* d, defrWarningKind kind, int num, const std::string& text) {
+  if (d->countWarning(kind)) d->defError(num, text.c_str());
+  return d->checkErrors() != 0;
+}
+#define SECTION_ERROR(kind, num, text)                         \
+  do {                                                         \
+    if (sectionError(defData, (kind), (num), (text))) YYABORT; \
+  } while (0)
+
+// MASK values against a section's counter and limit: 1 use, 0 drop, -1 end the read.
+static int maskCheck(defrData* d, defrWarningKind kind, double mask) {
+  return d->validateMaskInput(toIntTrunc(mask), d->warnCounts[kind],
+                              d->settings->warningLimit[kind]);
+}
+
+// A whole decimal integer within the int range.
+static bool textToInt(const char* text, int* value) {
+  char* end;
+  long long v = strtoll(text, &end, 10);
+  if (end == text || *end != '\0' || v < INT_MIN || v > INT_MAX) return false;
+  *value = static_cast<int>(v);
+  return true;
+}
+
+// The type of a PROPERTY name in the session's definitions for its kind of object; an
+// undefined name is reported and stored with type 'N'.
+static char propertyType(defrData* d, const defiPropType& table, const char* kind,
+                         const char* name) {
+  char type = table.propType(name);
+  if (type == 'N')
+    d->defWarning(7010, (std::string("The PropName ") + name + " is not defined for " + kind +
+                         ".").c_str());
+  return type;
+}
+
+// The text stored beside a numeric property value.
+struct NumberText {
+  explicit NumberText(double v) { snprintf(text, sizeof text, "%g", v); }
+  char text[32];
+};
+
+// The kinds of object of PROPERTYDEFINITIONS, in the order of prop_kind.
+enum defrPropKind {
+  defrPropDesign, defrPropNet, defrPropSNet, defrPropRegion, defrPropGroup,
+  defrPropComponent, defrPropRow, defrPropComponentPin, defrPropNonDefault
+};
+static const char* const kPropKindText[] = {"design", "net", "specialnet", "region", "group",
+                                            "component", "row", "componentpin",
+                                            "nondefaultrule"};
+
+static defiPropType& propTable(defrSession* s, int kind) {
+  switch (kind) {
+    case defrPropDesign: return s->DesignProp;
+    case defrPropNet: return s->NetProp;
+    case defrPropSNet: return s->SNetProp;
+    case defrPropRegion: return s->RegionProp;
+    case defrPropGroup: return s->GroupProp;
+    case defrPropComponent: return s->CompProp;
+    case defrPropRow: return s->RowProp;
+    case defrPropComponentPin: return s->CompPinProp;
+    default: return s->NDefProp;
+  }
+}
+
+// The DO part of a ROW; true when the parse must end.
+static bool rowDo(defrData* d, const char* rowName, double xNum, double yNum, bool hasStep,
+                  double xStep, double yStep) {
+  if (!d->callbacks->RowCbk) return false;
+  if (hasStep && !((yNum == 1 && yStep == 0) || (xNum == 1 && xStep == 0)) &&
+      d->VersionNum < 5.6 && d->countWarning(defrWarnRow))
+    d->defWarning(7018, (std::string("The DO statement in the ROW statement with the name ") +
+                         rowName + " has invalid syntax.\nThe valid syntax is \"DO numX BY 1 "
+                         "STEP spaceX 0 | DO 1 BY numY STEP 0 spaceY\".\nSpecify the valid "
+                         "syntax and try again.").c_str());
+  if (xNum != 1 && yNum != 1 &&
+      sectionError(d, defrWarnRow, 6524, "Invalid syntax specified. The valid syntax is "
+                   "either \"DO 1 BY num or DO num BY 1\". Specify the valid syntax and try "
+                   "again."))
+    return true;
+  d->Row.setDo(toIntRounded(xNum), toIntRounded(yNum), xStep, yStep);
+  return false;
+}
+
+// The callback that stores a net of the section being read.
+static bool netStored(defrData* d) {
+  return sections.netOsnet == 2 ? d->callbacks->SNetCbk != nullptr
+                                : d->callbacks->NetCbk != nullptr;
+}
+
+// Path items are stored only while paths are collected and the net is stored.
+static bool pathStored(defrData* d) { return d->collectPaths && netStored(d); }
+
+// Inside a path the lexer reads names, except the words that go on the path.
+static void pathKeywords(defrData* d, int on) {
+  d->new_is_keyword = d->virtual_is_keyword = d->rect_is_keyword = on;
+  d->orient_is_keyword = d->do_is_keyword = d->by_is_keyword = d->step_is_keyword = on;
+}
+
+static void wiringKeywordsOff(defrData* d) {
+  pathKeywords(d, 0);
+  d->mustjoin_is_keyword = d->nondef_is_keyword = 0;
+  d->fixed_is_keyword = d->cover_is_keyword = d->routed_is_keyword = 0;
+}
+
+// The attributes that apply to the next RECT, POLYGON or VIA of a special net.
+static void resetShapeAttributes(defrData* d) {
+  sections.wireMask = 0;
+  d->specialWireType = "ROUTED";
+  d->name1.clear();  // route-status (shield) net
+  d->name2.clear();  // shape type
+}
+
+// After a partial hand-out the net has delivered all it held: only an empty copy of the
+// wire (or pre-5.4 shield) being read stays, for the paths still to come.
+static void keepOpenWireOnly(defrData* d) {
+  defiNet& net = d->Net;
+  if (sections.shield && net.numShields() > 0) {
+    std::string name = net.shield(net.numShields() - 1)->shieldName();
+    net.freeShield();
+    net.addShield(name.c_str());
+  } else if (!sections.shield && net.numWires() > 0) {
+    const defiWire* open = net.wire(net.numWires() - 1);
+    std::string type = open->wireType();
+    bool shielded = open->wireShieldNetName() != nullptr;
+    std::string shieldNet = shielded ? open->wireShieldNetName() : "";
+    net.freeWire();
+    net.addWire(type.c_str(), shielded ? shieldNet.c_str() : nullptr);
+  }
+  net.clearRectPolyNPath();
+  net.clearVia();
+}
+
+// A via of a path, with its mask and orientation when they are not -1.
+static void addPathVia(defrData* d, int mask, const char* via, int orient) {
+  if (mask >= 0) d->Path.addViaMask(mask);
+  d->Path.addVia(via);
+  if (orient >= 0) d->Path.addViaRotation(orient);
+}
+
+// A via array of a path: stored in SPECIALNETS, refused in NETS. True when the parse must
+// end.
+static bool pathViaArray(defrData* d, int mask, const char* via, int orient, double numX,
+                         double numY, double stepX, double stepY) {
+  bool special = d->collectPaths && d->callbacks->SNetCbk;
+  if (special && d->VersionNum < 5.5 &&
+      sectionError(d, defrWarnNet, 6532, defrFormat("The VIA DO statement is available in "
+                   "version 5.5 and later.\nHowever, your DEF file is defined with version %g",
+                   d->VersionNum)))
+    return true;
+  if (special && (numX == 0 || numY == 0) &&
+      sectionError(d, defrWarnNet, 6533, "Either the numX or numY in the VIA DO statement has "
+                   "the value. The value specified is 0.\nUpdate your DEF file with the correct "
+                   "value and then try again.\n"))
+    return true;
+  if (sections.netOsnet == 2) {
+    if (pathStored(d)) {
+      addPathVia(d, mask, via, orient);
+      d->Path.addViaData(toIntTrunc(numX), toIntTrunc(numY), toIntTrunc(stepX),
+                         toIntTrunc(stepY));
+    }
+    return false;
+  }
+  return d->callbacks->NetCbk &&
+         sectionError(d, defrWarnNet, 6567, "The VIA DO statement is defined in the NET "
+                      "statement and is invalid.\nRemove this statement from your DEF file and "
+                      "try again.");
+}
+
+// Pin messages count twice in the pin counter, against the pin and the pin-extension limits.
+static bool pinError(defrData* d, int num, const std::string& text) {
+  int& count = d->warnCounts[defrWarnPin];
+  if (count++ < d->settings->warningLimit[defrWarnPin] &&
+      count++ < d->settings->warningLimit[defrWarnPinExt])
+    d->defError(num, text.c_str());
+  return d->checkErrors() != 0;
+}
+#define PIN_ERROR(num, text)                          \
+  do {                                                \
+    if (pinError(defData, (num), (text))) YYABORT;    \
+  } while (0)
+
+// A shape of the pin, or of its last PORT while one is being read.
+#define PIN_SHAPE(name, ...)                                 \
+  do {                                                       \
+    if (sections.pinPort)                                    \
+      defData->Pin.addPort##name(__VA_ARGS__);               \
+    else                                                     \
+      defData->Pin.add##name(__VA_ARGS__);                   \
+  } while (0)
+
+static bool pinStored(defrData* d) {
+  return d->callbacks->PinCbk != nullptr || d->callbacks->PinExtCbk != nullptr;
+}
+
+static std::string pinVersionText(const char* keyword, const char* since, double version) {
+  return defrFormat("The %s statement is available in version %s and later.\nHowever, your "
+                    "DEF file is defined with version %g.", keyword, since, version);
+}
+
+// An antenna value of a pin, stored in every version after the version check.
+#define PIN_ANTENNA(num, keyword, add, value, layer)                        \
+  do {                                                                      \
+    if (pinStored(defData)) {                                               \
+      if (defData->VersionNum < 5.4)                                        \
+        PIN_ERROR((num), pinVersionText((keyword), "5.4", defData->VersionNum)); \
+      defData->Pin.add(toIntTrunc(value), (layer));                         \
+    }                                                                       \
+  } while (0)
+};
+
+%type <string> track_dir net_type comp_source source_type use_type pattern_type shape_type;
+%type <string> conn_comp comp_gen_pattern antenna_layer_opt prop_text subnet_wire_type;
+%type <string> snet_wire_type vpin_status shield_net;
+%type <integer> comp_place_status comp_halo_soft samemask_opt pin_status pin_via_mask;
+%type <integer> pin_oxide path_x path_y path_orient snet_via_orient prop_kind conn_option;
+%type <integer> subnet_synthesized;
+%type <dval> via_mask;
+%type <pt> path_xy comp_foreign_pt;
+
+/* Lexer modes shared by several statements. */
+set_two_names: %empty { NAME_MODE(2); }
+  ;
+
+set_all_names: %empty { NAME_MODE(INT_MAX); }
+  ;
+
+/* Property lists read every word as a name; ';' and '+' end the mode in the lexer. */
+set_prop_mode: %empty { defData->dumb_mode = INT_MAX; }
+  ;
+
+prop_text: QSTRING
+  | T_STRING
+  ;
+
+/* ----- ROW, TRACKS, GCELLGRID ----- */
+
+row_rule: K_ROW set_two_names T_STRING T_STRING NUMBER NUMBER orient
+    {
+      if (defData->callbacks->RowCbk) defData->Row.setup($3, $4, $5, $6, $7);
+    }
+    row_do_option row_options ';'
+    { CALLBACK(defData->callbacks->RowCbk, defrRowCbkType, &defData->Row); }
+  ;
+
+/* The row name is five symbols before the DO part. */
+row_do_option: %empty
+    {
+      if (defData->VersionNum < 5.6 && defData->callbacks->RowCbk)
+        SECTION_ERROR(defrWarnRow, 6523, "Invalid ROW statement defined in the DEF file. The DO "
+            "statement which is required in the ROW statement is not defined.\nUpdate your DEF "
+            "file with a DO statement.");
+    }
+  | K_DO NUMBER K_BY NUMBER
+    { if (rowDo(defData, $<string>-5, $2, $4, false, 0.0, 0.0)) YYABORT; }
+  | K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
+    {
+      if (defData->callbacks->RowCbk) defData->Row.setHasDoStep();
+      if (rowDo(defData, $<string>-5, $2, $4, true, $6, $7)) YYABORT;
+    }
+  ;
+
+row_options: %empty
+  | row_options '+' K_PROPERTY set_prop_mode row_props
+  ;
+
+row_props: row_prop
+  | row_props row_prop
+  ;
+
+row_prop: T_STRING NUMBER
+    {
+      if (defData->callbacks->RowCbk) {
+        NumberText value($2);
+        defData->Row.addNumProperty($1, $2, value.text,
+            propertyType(defData, defData->session->RowProp, "ROW", $1));
+      }
+    }
+  | T_STRING prop_text
+    {
+      if (defData->callbacks->RowCbk)
+        defData->Row.addProperty($1, $2,
+            propertyType(defData, defData->session->RowProp, "ROW", $1));
+    }
+  ;
+
+tracks_rule: K_TRACKS track_dir NUMBER
+    { if (defData->callbacks->TrackCbk) defData->Track.setup($2); }
+    K_DO NUMBER K_STEP NUMBER track_mask_option track_layer_option ';'
+    {
+      if (defData->callbacks->TrackCbk) {
+        if ($6 <= 0 && defData->VersionNum >= 5.4 && defData->countWarning(defrWarnTrack))
+          defData->defError(6525, defrFormat("The DO number %g in TRACK is invalid.\nThe number "
+              "value has to be greater than 0. Specify the valid syntax and try again.",
+              $6).c_str());
+        if ($8 < 0 && defData->countWarning(defrWarnTrack))
+          defData->defError(6526, defrFormat("The STEP number %g in TRACK is invalid.\nThe number "
+              "value has to be greater than 0. Specify the valid syntax and try again.",
+              $8).c_str());
+        defData->Track.setDo(toIntRounded($3), toIntRounded($6), $8);
+        CALLBACK(defData->callbacks->TrackCbk, defrTrackCbkType, &defData->Track);
+      }
+    }
+  ;
+
+track_dir: K_X { $$ = keywordText("X"); }
+  | K_Y { $$ = keywordText("Y"); }
+  ;
+
+track_mask_option: %empty
+  | K_MASK NUMBER samemask_opt
+    {
+      int use = maskCheck(defData, defrWarnTrack, $2);
+      if (use < 0) YYABORT;
+      if (use > 0 && defData->callbacks->TrackCbk) defData->Track.addMask(toIntTrunc($2), $3);
+    }
+  ;
+
+samemask_opt: %empty { $$ = 0; }
+  | K_SAMEMASK { $$ = 1; }
+  ;
+
+track_layer_option: %empty
+  | K_LAYER set_track_layers track_layers { defData->dumb_mode = 0; }
+  ;
+
+set_track_layers: %empty { defData->dumb_mode = 1000; }
+  ;
+
+track_layers: track_layer
+  | track_layers track_layer
+  ;
+
+track_layer: T_STRING { if (defData->callbacks->TrackCbk) defData->Track.addLayer($1); }
+  ;
+
+gcellgrid_rule: K_GCELLGRID track_dir NUMBER K_DO NUMBER K_STEP NUMBER ';'
+    {
+      if (defData->callbacks->GcellGridCbk) {
+        if ($5 <= 0 && defData->countWarning(defrWarnGcellGrid))
+          defData->defError(6527, defrFormat("The DO number %g in GCELLGRID is invalid.\nThe "
+              "number value has to be greater than 0. Specify the valid syntax and try again.",
+              $5).c_str());
+        if ($7 < 0 && defData->countWarning(defrWarnGcellGrid))
+          defData->defError(6528, defrFormat("The STEP number %g in GCELLGRID is invalid.\nThe "
+              "number value has to be greater than 0. Specify the valid syntax and try again.",
+              $7).c_str());
+        defData->GcellGrid.setup($2, toIntRounded($3), toIntRounded($5), $7);
+        CALLBACK(defData->callbacks->GcellGridCbk, defrGcellGridCbkType, &defData->GcellGrid);
+      }
+    }
+  ;
+
+/* ----- COMPONENTMASKSHIFT and COMPONENTS ----- */
+
+comp_mask_shift_rule: K_COMPSMASKSHIFT mask_shift_layers ';'
+    {
+      if (defData->VersionNum < 5.8) {
+        SECTION_ERROR(defrWarnComponent, 7415, defrFormat("The MASKSHIFT statement is available "
+            "in version 5.8 and later.\nHowever, your DEF file is defined with version %g",
+            defData->VersionNum));
+      } else {
+        CALLBACK(defData->callbacks->ComponentMaskShiftLayerCbk,
+                 defrComponentMaskShiftLayerCbkType, &defData->ComponentMaskShiftLayer);
+      }
+      defData->ComponentMaskShiftLayer.clear();
+    }
+  ;
+
+mask_shift_layers: mask_shift_layer
+  | mask_shift_layers mask_shift_layer
+  ;
+
+mask_shift_layer: T_STRING
+    {
+      if (defData->callbacks->ComponentMaskShiftLayerCbk)
+        defData->ComponentMaskShiftLayer.addMaskShiftLayer($1);
+    }
+  ;
+
+components_section: K_COMPS NUMBER ';'
+    {
+      CALLBACK(defData->callbacks->ComponentStartCbk, defrComponentStartCbkType,
+               toIntRounded($2));
+    }
+    components K_END K_COMPS
+    {
+      if (defData->callbacks->ComponentCbk)
+        CALLBACK(defData->callbacks->ComponentEndCbk, defrComponentEndCbkType, nullptr);
+    }
+  ;
+
+components: %empty
+  | components component
+  ;
+
+component: '-' set_all_names T_STRING T_STRING
+    { if (defData->callbacks->ComponentCbk) defData->Component.IdAndName($3, $4); }
+    comp_nets comp_options ';'
+    { CALLBACK(defData->callbacks->ComponentCbk, defrComponentCbkType, &defData->Component); }
+  ;
+
+comp_nets: %empty
+  | comp_nets '*' { if (defData->callbacks->ComponentCbk) defData->Component.addNet("*"); }
+  | comp_nets T_STRING { if (defData->callbacks->ComponentCbk) defData->Component.addNet($2); }
+  ;
+
+comp_options: %empty
+  | comp_options comp_option
+  ;
+
+comp_option: '+' K_EEQMASTER set_name_mode T_STRING
+    { if (defData->callbacks->ComponentCbk) defData->Component.setEEQ($4); }
+  | '+' K_COMP_GEN set_two_names T_STRING comp_gen_pattern
+    { if (defData->callbacks->ComponentCbk) defData->Component.setGenerate($4, $5); }
+  | '+' K_SOURCE comp_source
+    { if (defData->callbacks->ComponentCbk) defData->Component.setSource($3); }
+  | '+' comp_place_status pt orient
+    {
+      if (defData->callbacks->ComponentCbk) {
+        defData->Component.setPlacementStatus($2);
+        defData->Component.setPlacementLocation($3.x, $3.y, $4);
+      }
+    }
+  | '+' K_UNPLACED
+    {
+      if (defData->callbacks->ComponentCbk) defData->Component.setPlacementStatus(1);
+      defData->Component.setPlacementLocation(-1, -1, -1);
+    }
+  | '+' K_UNPLACED pt orient
+    {
+      if (defData->VersionNum >= 5.4) {
+        if (defData->countWarning(defrWarnComponent))
+          defData->defWarning(7022, "In the COMPONENT UNPLACED statement, point and orient are "
+              "invalid in version 5.4 and later.\nThe DEF parser will ignore this statement.");
+      } else if (defData->callbacks->ComponentCbk) {
+        defData->Component.setPlacementStatus(1);
+        defData->Component.setPlacementLocation($3.x, $3.y, $4);
+      }
+    }
+  | '+' K_WEIGHT NUMBER
+    { if (defData->callbacks->ComponentCbk) defData->Component.setWeight(toIntRounded($3)); }
+  | '+' K_MASKSHIFT set_name_mode T_STRING
+    {
+      if (defData->callbacks->ComponentCbk) {
+        int use = defData->validateMaskShiftInput(
+            $4, defData->warnCounts[defrWarnComponent],
+            defData->settings->warningLimit[defrWarnComponent]);
+        if (use < 0) YYABORT;
+        if (use > 0) defData->Component.setMaskShift($4);
+      }
+    }
+  | '+' K_FOREIGN set_name_mode T_STRING comp_foreign_pt orient
+    {
+      if (defData->callbacks->ComponentCbk) {
+        if (defData->VersionNum >= 5.6) {
+          if (defData->countWarning(defrWarnComponent))
+            defData->defWarning(7021, "The FOREIGN statement is obsolete in version 5.6 and "
+                "later.\nThe DEF parser will ignore this statement.");
+        } else {
+          defData->Component.setForeignName($4);
+          defData->Component.setForeignLocation($5.x, $5.y, $6);
+        }
+      }
+    }
+  | '+' K_REGION T_STRING
+    { if (defData->callbacks->ComponentCbk) defData->Component.setRegionName($3); }
+  | '+' K_REGION comp_region_rects
+  | '+' K_HALO comp_halo_soft NUMBER NUMBER NUMBER NUMBER
+    {
+      if (defData->callbacks->ComponentCbk) {
+        if (defData->VersionNum < 5.6)
+          SECTION_ERROR(defrWarnComponent, 6529, defrFormat("The HALO statement is a version "
+              "5.6 and later syntax.\nHowever, your DEF file is defined with version %g.",
+              defData->VersionNum));
+        if ($3) {
+          if (defData->VersionNum < 5.7)
+            SECTION_ERROR(defrWarnComponent, 6550, defrFormat("The HALO SOFT is available in "
+                "version 5.7 or later.\nHowever, your DEF file is defined with version %g.",
+                defData->VersionNum));
+          else
+            defData->Component.setHaloSoft();
+        }
+        defData->Component.setHalo(toIntTrunc($4), toIntTrunc($5), toIntTrunc($6), toIntTrunc($7));
+      }
+    }
+  | '+' K_ROUTEHALO NUMBER set_two_names T_STRING T_STRING
+    {
+      if (defData->callbacks->ComponentCbk) {
+        if (defData->VersionNum < 5.7)
+          SECTION_ERROR(defrWarnComponent, 6551, defrFormat("The ROUTEHALO is available in "
+              "version 5.7 or later.\nHowever, your DEF file is defined with version %g.",
+              defData->VersionNum));
+        else
+          defData->Component.setRouteHalo(toIntTrunc($3), $5, $6);
+      }
+    }
+  | '+' K_PROPERTY set_prop_mode comp_props
+  | '+' K_BEGINEXT
+    {
+      if (defData->callbacks->ComponentCbk)
+        CALLBACK(defData->callbacks->ComponentExtCbk, defrComponentExtCbkType,
+                 defData->History_text.c_str());
+    }
+  ;
+
+comp_gen_pattern: %empty { $$ = keywordText(""); }
+  | T_STRING
+  ;
+
+comp_place_status: K_PLACED { $$ = 2; }
+  | K_FIXED { $$ = 3; }
+  | K_COVER { $$ = 4; }
+  ;
+
+comp_foreign_pt: pt
+  | NUMBER NUMBER { $$.x = toIntRounded($1); $$.y = toIntRounded($2); }
+  ;
+
+comp_region_rects: comp_region_rect
+  | comp_region_rects comp_region_rect
+  ;
+
+comp_region_rect: pt pt
+    {
+      if (defData->VersionNum >= 5.5)
+        defData->defWarning(7020, "The REGION pt pt statement is obsolete in version 5.5 and "
+                                  "later.\nThe DEF parser will ignore this statement.");
+      else if (defData->callbacks->ComponentCbk)
+        defData->Component.setRegionBounds($1.x, $1.y, $2.x, $2.y);
+    }
+  ;
+
+comp_halo_soft: %empty { $$ = 0; }
+  | K_SOFT { $$ = 1; }
+  ;
+
+comp_props: comp_prop
+  | comp_props comp_prop
+  ;
+
+comp_prop: T_STRING NUMBER
+    {
+      if (defData->callbacks->ComponentCbk) {
+        NumberText value($2);
+        defData->Component.addNumProperty($1, $2, value.text,
+            propertyType(defData, defData->session->CompProp, "COMPONENT", $1));
+      }
+    }
+  | T_STRING prop_text
+    {
+      if (defData->callbacks->ComponentCbk)
+        defData->Component.addProperty($1, $2,
+            propertyType(defData, defData->session->CompProp, "COMPONENT", $1));
+    }
+  ;
+
+comp_source: K_NETLIST { $$ = keywordText("NETLIST"); }
+  | K_DIST { $$ = keywordText("DIST"); }
+  | K_USER { $$ = keywordText("USER"); }
+  | K_TIMING { $$ = keywordText("TIMING"); }
+  ;
+
+source_type: comp_source
+  | K_TEST { $$ = keywordText("TEST"); }
+  ;
+
+/* ----- NETS ----- */
+
+nets_section: K_NETS NUMBER ';'
+    {
+      CALLBACK(defData->callbacks->NetStartCbk, defrNetStartCbkType, toIntRounded($2));
+      sections.netOsnet = 1;
+    }
+    nets K_END K_NETS
+    {
+      defData->Subnet.reset();
+      sections.netOsnet = 0;
+      CALLBACK(defData->callbacks->NetEndCbk, defrNetEndCbkType, nullptr);
+    }
+  ;
+
+nets: %empty
+  | nets net
+  ;
+
+net: net_head net_options ';'
+    { CALLBACK(defData->callbacks->NetCbk, defrNetCbkType, &defData->Net); }
+  ;
+
+/* The name and connections of a net of NETS or SPECIALNETS. */
+net_head: '-' start_net net_body
+  ;
+
+start_net: %empty
+    {
+      NAME_MODE(INT_MAX);
+      defData->mustjoin_is_keyword = defData->nondef_is_keyword = 1;
+      defData->Subnet.reset();
+      sections.needCbk = 0;
+      sections.shield = 0;
+      if (sections.netOsnet == 2) resetShapeAttributes(defData);
+    }
+  ;
+
+net_body: T_STRING
+    {
+      if (netStored(defData)) defData->Net.setName($1);
+      CALLBACK(defData->callbacks->NetNameCbk, defrNetNameCbkType, $1);
+      NAME_MODE(0);
+    }
+    net_connections
+  | K_MUSTJOIN '(' T_STRING T_STRING ')'
+    {
+      if (netStored(defData)) defData->Net.addMustPin($3, $4, 0);
+      NAME_MODE(3);
+    }
+  ;
+
+net_connections: %empty
+  | net_connections net_connection
+  ;
+
+net_connection: '(' conn_comp set_all_names T_STRING conn_option ')'
+    {
+      if (netStored(defData)) defData->Net.addPin($2, $4, $5);
+      NAME_MODE(3);
+    }
+  ;
+
+conn_comp: T_STRING
+  | '*' { $$ = keywordText("*"); }
+  | K_PIN { $$ = keywordText("PIN"); }
+  ;
+
+conn_option: %empty { $$ = 0; }
+  | '+' K_SYNTHESIZED { $$ = 1; }
+  | '+' K_BEGINEXT
+    {
+      CALLBACK(defData->callbacks->NetConnectionExtCbk, defrNetConnectionExtCbkType,
+               defData->History_text.c_str());
+      $$ = 0;
+    }
+  ;
+
+net_options: %empty
+  | net_options net_option
+  ;
+
+net_option: '+' net_type
+    {
+      if (defData->callbacks->NetCbk) defData->Net.addWire($2, nullptr);
+      NAME_MODE(1);
+    }
+    paths
+    { wiringKeywordsOff(defData); sections.needCbk = 0; }
+  | '+' K_SOURCE source_type
+    { if (defData->callbacks->NetCbk) defData->Net.setSource($3); }
+  | '+' K_FIXEDBUMP
+    {
+      if (defData->callbacks->NetCbk) {
+        if (defData->VersionNum < 5.5)
+          SECTION_ERROR(defrWarnNet, 6530, defrFormat("The FIXEDBUMP statement is available in "
+              "version 5.5 and later.\nHowever, your DEF file is defined with version %g.",
+              defData->VersionNum));
+        defData->Net.setFixedbump();
+      }
+    }
+  | '+' K_FREQUENCY set_real_mode NUMBER
+    {
+      defData->real_num = 0;
+      if (defData->callbacks->NetCbk) {
+        if (defData->VersionNum < 5.5)
+          SECTION_ERROR(defrWarnNet, 6558, defrFormat("The FREQUENCY statement is a version 5.5 "
+              "and later syntax.\nHowever, your DEF file is defined with version %g",
+              defData->VersionNum));
+        defData->Net.setFrequency($4);
+      }
+    }
+  | '+' K_ORIGINAL T_STRING
+    { if (defData->callbacks->NetCbk) defData->Net.setOriginal($3); }
+  | '+' K_PATTERN pattern_type
+    { if (defData->callbacks->NetCbk) defData->Net.setPattern($3); }
+  | '+' K_WEIGHT NUMBER
+    { if (defData->callbacks->NetCbk) defData->Net.setWeight(toIntRounded($3)); }
+  | '+' K_XTALK NUMBER
+    { if (defData->callbacks->NetCbk) defData->Net.setXTalk(toIntRounded($3)); }
+  | '+' K_ESTCAP NUMBER
+    { if (defData->callbacks->NetCbk) defData->Net.setCap($3); }
+  | '+' K_USE use_type
+    { if (defData->callbacks->NetCbk) defData->Net.setUse($3); }
+  | '+' K_STYLE NUMBER
+    { if (defData->callbacks->NetCbk) defData->Net.setStyle(toIntTrunc($3)); }
+  | '+' K_NONDEFAULTRULE T_STRING
+    {
+      if (defData->callbacks->NetCbk) {
+        CALLBACK(defData->callbacks->NetNonDefaultRuleCbk, defrNetNonDefaultRuleCbkType, $3);
+        defData->Net.setNonDefaultRule($3);
+      }
+    }
+  | '+' K_SHIELDNET T_STRING
+    { if (defData->callbacks->NetCbk) defData->Net.addShieldNet($3); }
+  | '+' K_NOSHIELD
+    {
+      if (defData->callbacks->NetCbk) {
+        if (defData->VersionNum >= 5.4) {
+          defData->Net.addWire("NOSHIELD", nullptr);
+        } else {
+          defData->Net.addNoShield("");
+          wiringKeywordsOff(defData);
+          sections.shield = 1;
+        }
+      }
+      NAME_MODE(1);
+    }
+    paths
+    { wiringKeywordsOff(defData); sections.needCbk = 0; sections.shield = 0; }
+  | '+' K_SUBNET set_name_mode T_STRING
+    {
+      if (defData->callbacks->NetCbk) {
+        defData->Subnet.reset(new defiSubnet(defData));
+        CALLBACK(defData->callbacks->NetSubnetNameCbk, defrNetSubnetNameCbkType, $4);
+        defData->Subnet->setName($4);
+      }
+    }
+    subnet_pins
+    { defData->fixed_is_keyword = defData->cover_is_keyword = defData->routed_is_keyword = 1; }
+    subnet_options
+    {
+      if (defData->callbacks->NetCbk && defData->Subnet)
+        defData->Net.addSubnet(defData->Subnet.release());
+      defData->fixed_is_keyword = defData->cover_is_keyword = defData->routed_is_keyword = 0;
+    }
+  | '+' K_VPIN T_STRING
+    { if (defData->callbacks->NetCbk) defData->Net.addVpin($3); }
+    vpin_layer_option pt pt
+    { if (defData->callbacks->NetCbk) defData->Net.addVpinBounds($6.x, $6.y, $7.x, $7.y); }
+    vpin_place_option
+  | '+' K_PROPERTY set_prop_mode net_props
+  | '+' K_BEGINEXT
+    { CALLBACK(defData->callbacks->NetExtCbk, defrNetExtCbkType, defData->History_text.c_str()); }
+  ;
+
+set_real_mode: %empty { defData->real_num = 1; }
+  ;
+
+net_type: K_FIXED { $$ = keywordText("FIXED"); }
+  | K_COVER { $$ = keywordText("COVER"); }
+  | K_ROUTED { $$ = keywordText("ROUTED"); }
+  ;
+
+use_type: K_SIGNAL { $$ = keywordText("SIGNAL"); }
+  | K_POWER { $$ = keywordText("POWER"); }
+  | K_GROUND { $$ = keywordText("GROUND"); }
+  | K_CLOCK { $$ = keywordText("CLOCK"); }
+  | K_TIEOFF { $$ = keywordText("TIEOFF"); }
+  | K_ANALOG { $$ = keywordText("ANALOG"); }
+  | K_SCAN { $$ = keywordText("SCAN"); }
+  | K_RESET { $$ = keywordText("RESET"); }
+  ;
+
+pattern_type: K_BALANCED { $$ = keywordText("BALANCED"); }
+  | K_STEINER { $$ = keywordText("STEINER"); }
+  | K_TRUNK { $$ = keywordText("TRUNK"); }
+  | K_WIREDLOGIC { $$ = keywordText("WIREDLOGIC"); }
+  ;
+
+subnet_pins: %empty
+  | subnet_pins subnet_pin
+  ;
+
+subnet_pin: '(' set_all_names conn_comp T_STRING subnet_synthesized ')'
+    {
+      if (defData->callbacks->NetCbk && defData->Subnet) defData->Subnet->addPin($3, $4, $5);
+      NAME_MODE(0);
+    }
+  ;
+
+subnet_synthesized: %empty { $$ = 0; }
+  | '+' K_SYNTHESIZED { $$ = 1; }
+  ;
+
+subnet_options: %empty
+  | subnet_options subnet_option
+  ;
+
+subnet_option: subnet_wire_type
+    {
+      if (defData->callbacks->NetCbk && defData->Subnet) defData->Subnet->addWire($1);
+      NAME_MODE(1);
+    }
+    paths
+    { pathKeywords(defData, 0); }
+  | K_NONDEFAULTRULE T_STRING
+    { if (defData->callbacks->NetCbk && defData->Subnet) defData->Subnet->setNonDefault($2); }
+  ;
+
+subnet_wire_type: net_type
+  | K_NOSHIELD { $$ = keywordText("NOSHIELD"); }
+  ;
+
+vpin_layer_option: %empty
+  | K_LAYER T_STRING { if (defData->callbacks->NetCbk) defData->Net.addVpinLayer($2); }
+  ;
+
+vpin_place_option: %empty
+  | vpin_status pt orient
+    { if (defData->callbacks->NetCbk) defData->Net.addVpinLoc($1, $2.x, $2.y, $3); }
+  ;
+
+vpin_status: K_PLACED { $$ = keywordText("PLACED"); }
+  | K_FIXED { $$ = keywordText("FIXED"); }
+  | K_COVER { $$ = keywordText("COVER"); }
+  ;
+
+net_props: net_prop
+  | net_props net_prop
+  ;
+
+net_prop: T_STRING NUMBER
+    {
+      if (defData->callbacks->NetCbk) {
+        NumberText value($2);
+        defData->Net.addNumProp($1, $2, value.text,
+            propertyType(defData, defData->session->NetProp, "NET", $1));
+      }
+    }
+  | T_STRING prop_text
+    {
+      if (defData->callbacks->NetCbk)
+        defData->Net.addProp($1, $2, propertyType(defData, defData->session->NetProp, "NET", $1));
+    }
+  ;
+
+/* ----- Paths of NETS and SPECIALNETS ----- */
+
+paths: path
+  | paths K_NEW set_name_mode path
+  ;
+
+path: path_layer path_options path_first_point set_path_mode path_items
+    {
+      if (pathStored(defData))
+        defData->pathIsDone(sections.shield, 0, sections.netOsnet, &sections.needCbk);
+    }
+  ;
+
+path_layer: T_STRING
+    {
+      if (pathStored(defData)) {
+        if (strcmp($1, "TAPER") == 0 || strcmp($1, "TAPERRULE") == 0)
+          SECTION_ERROR(defrWarnNet, 6531, "The layerName which is required in path is missing. "
+                        "Include the layerName in the path and then try again.");
+        else
+          defData->Path.addLayer($1);
+      }
+    }
+  ;
+
+path_options: %empty
+  | path_options K_TAPER
+    { if (pathStored(defData)) defData->Path.setTaper(); }
+  | path_options K_TAPERRULE T_STRING
+    { if (pathStored(defData)) defData->Path.addTaperRule($3); }
+  | path_options path_style
+  ;
+
+path_style: K_STYLE NUMBER
+    {
+      if (pathStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          SECTION_ERROR(defrWarnNet, 6534, defrFormat("The STYLE statement is available in "
+              "version 5.6 and later.\nHowever, your DEF file is defined with version %g",
+              defData->VersionNum));
+        else
+          defData->Path.addStyle(toIntTrunc($2));
+      }
+    }
+  ;
+
+/* After the first point every word is a name, except the words of a path. */
+set_path_mode: %empty { defData->dumb_mode = INT_MAX; pathKeywords(defData, 1); }
+  ;
+
+path_first_point: path_point
+  | K_VIRTUAL path_xy
+    { if (pathStored(defData)) defData->Path.addVirtualPoint($2.x, $2.y); }
+  ;
+
+path_point: path_xy
+    { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
+  | '(' path_x path_y NUMBER ')'
+    { if (pathStored(defData)) defData->Path.addFlushPoint($2, $3, toIntRounded($4)); }
+  ;
+
+/* A '*' repeats the matching coordinate of the previous point. */
+path_xy: '(' path_x path_y ')' { $$.x = $2; $$.y = $3; }
+  ;
+
+path_x: NUMBER { defData->lastX = $1; $$ = toIntRounded($1); }
+  | '*' { $$ = toIntRounded(defData->lastX); }
+  ;
+
+path_y: NUMBER { defData->lastY = $1; $$ = toIntRounded($1); }
+  | '*' { $$ = toIntRounded(defData->lastY); }
+  ;
+
+path_items: %empty
+  | path_items path_item
+  ;
+
+path_item: path_point
+  | K_VIRTUAL path_xy
+    {
+      if (pathStored(defData)) {
+        if (defData->VersionNum < 5.8 && defData->callbacks->SNetCbk)
+          SECTION_ERROR(defrWarnSNet, 6536, defrFormat("The VIRTUAL statement is available in "
+              "version 5.8 and later.\nHowever, your DEF file is defined with version %g",
+              defData->VersionNum));
+        defData->Path.addVirtualPoint($2.x, $2.y);
+      }
+    }
+  | K_MASK NUMBER path_xy
+    {
+      if (pathStored(defData)) {
+        int use = maskCheck(defData, defrWarnSNet, $2);
+        if (use < 0) YYABORT;
+        if (use > 0) {
+          defData->Path.addMask(toIntTrunc($2));
+          defData->Path.addPoint($3.x, $3.y);
+        }
+      }
+    }
+  | K_RECT '(' NUMBER NUMBER NUMBER NUMBER ')'
+    {
+      if (pathStored(defData)) {
+        if (defData->VersionNum < 5.8 && defData->callbacks->SNetCbk)
+          SECTION_ERROR(defrWarnSNet, 6536, defrFormat("The RECT statement is available in "
+              "version 5.8 and later.\nHowever, your DEF file is defined with version %g",
+              defData->VersionNum));
+        defData->Path.addViaRect(toIntTrunc($3), toIntTrunc($4), toIntTrunc($5), toIntTrunc($6));
+      }
+    }
+  | K_MASK NUMBER K_RECT '(' NUMBER NUMBER NUMBER NUMBER ')'
+    {
+      if (pathStored(defData)) {
+        int use = maskCheck(defData, defrWarnSNet, $2);
+        if (use < 0) YYABORT;
+        if (use > 0) {
+          defData->Path.addMask(toIntTrunc($2));
+          defData->Path.addViaRect(toIntTrunc($5), toIntTrunc($6), toIntTrunc($7), toIntTrunc($8));
+        }
+      }
+    }
+  | T_STRING path_orient
+    {
+      if (pathStored(defData)) {
+        if ($2 < 0 && strcmp($1, "TAPER") == 0)
+          defData->Path.setTaper();
+        else
+          addPathVia(defData, -1, $1, $2);
+      }
+    }
+  | K_MASK NUMBER T_STRING path_orient
+    {
+      if (pathStored(defData)) {
+        int use = maskCheck(defData, defrWarnSNet, $2);
+        if (use < 0) YYABORT;
+        if ($4 < 0 && strcmp($3, "TAPER") == 0)
+          defData->Path.setTaper();
+        else if (use > 0)
+          addPathVia(defData, toIntTrunc($2), $3, $4);
+      }
+    }
+  | T_STRING path_orient K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
+    { if (pathViaArray(defData, -1, $1, $2, $4, $6, $8, $9)) YYABORT; }
+  | K_MASK NUMBER T_STRING path_orient K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
+    {
+      int use = pathStored(defData) ? maskCheck(defData, defrWarnSNet, $2) : 1;
+      if (use < 0) YYABORT;
+      if (use > 0 && pathViaArray(defData, toIntTrunc($2), $3, $4, $6, $8, $10, $11)) YYABORT;
+    }
+  ;
+
+path_orient: %empty { $$ = -1; }
+  | orient
+  ;
+
+/* ----- SPECIALNETS ----- */
+
+snets_section: K_SNETS NUMBER ';'
+    {
+      CALLBACK(defData->callbacks->SNetStartCbk, defrSNetStartCbkType, toIntRounded($2));
+      sections.netOsnet = 2;
+    }
+    snets K_END K_SNETS
+    {
+      sections.netOsnet = 0;
+      CALLBACK(defData->callbacks->SNetEndCbk, defrSNetEndCbkType, nullptr);
+    }
+  ;
+
+snets: %empty
+  | snets snet
+  ;
+
+snet: net_head snet_options ';'
+    { CALLBACK(defData->callbacks->SNetCbk, defrSNetCbkType, &defData->Net); }
+  ;
+
+snet_options: %empty
+  | snet_options snet_option
+  ;
+
+snet_option: '+' K_WIDTH T_STRING NUMBER
+    {
+      if (defData->VersionNum < 5.5) {
+        if (defData->callbacks->SNetCbk)
+          defData->Net.setWidth($3, $4);
+        else if (defData->countWarning(defrWarnSNet))
+          defData->defWarning(7026, "The WIDTH statement is obsolete in version 5.5 and later.\n"
+                                    "The DEF parser will ignore this statement.");
+      }
+    }
+  | '+' K_VOLTAGE set_name_mode T_STRING
+    {
+      if (defData->callbacks->SNetCbk) {
+        int voltage;
+        if (textToInt($4, &voltage))
+          defData->Net.setVoltage(voltage);
+        else
+          SECTION_ERROR(defrWarnSNet, 6537, std::string("The value ") + $4 + " for statement "
+              "VOLTAGE is invalid. The value can only be integer.\nSpecify a valid value in "
+              "units of millivolts");
+      }
+    }
+  | '+' K_SPACING T_STRING NUMBER
+    { if (defData->callbacks->SNetCbk) defData->Net.setSpacing($3, $4); }
+    snet_spacing_range
+  | '+' snet_wire_type
+    {
+      if (defData->VersionNum >= 5.8) {
+        defData->specialWireType = $2;
+      } else if (defData->callbacks->SNetCbk && defData->countWarning(defrWarnSNet)) {
+        defData->defWarning(7023, (std::string("The SPECIAL NET statement, with type ") + $2 +
+            ", does not have any net statement defined.\nThe DEF parser will ignore this "
+            "statemnet.").c_str());
+      }
+    }
+  | '+' snet_wire_type
+    { if (defData->callbacks->SNetCbk) defData->Net.addWire($2, nullptr); }
+    spaths snet_wire_done
+  | '+' K_SHIELD set_name_mode shield_net
+    {
+      if (defData->callbacks->SNetCbk && defData->VersionNum < 5.8) {
+        if (defData->countWarning(defrWarnSNet))
+          defData->defWarning(7025, "The SPECIAL NET SHIELD statement doesn't have routing "
+                                    "points definition.\nWill be ignored.");
+        defData->specialWireType = "ROUTED";
+        defData->name1.clear();
+      }
+    }
+  | '+' K_SHIELD set_name_mode shield_net
+    {
+      if (defData->callbacks->SNetCbk) {
+        if (defData->VersionNum < 5.4) {
+          defData->Net.addShield($4);
+          sections.shield = 1;
+        } else {
+          defData->Net.addWire("SHIELD", $4);
+        }
+      }
+      defData->specialWireType = "ROUTED";
+      defData->name1.clear();
+    }
+    spaths snet_wire_done
+  | '+' K_SHAPE shape_type
+    { defData->name2 = $3; }
+  | '+' K_MASK NUMBER
+    {
+      int use = maskCheck(defData, defrWarnSNet, $3);
+      if (use < 0) YYABORT;
+      if (use > 0) sections.wireMask = toIntTrunc($3);
+    }
+  | '+' K_POLYGON set_name_mode T_STRING { defData->Geometries.Reset(); } polygon_points
+    {
+      if (defData->VersionNum < 5.6) {
+        if (defData->callbacks->SNetCbk)
+          SECTION_ERROR(defrWarnSNet, 6535, defrFormat("The POLYGON statement is available in "
+              "version 5.6 and later.\nHowever, your DEF file is defined with version %g",
+              defData->VersionNum));
+      } else if (defData->callbacks->SNetCbk) {
+        defData->Net.addPolygon($4, &defData->Geometries, &sections.needCbk, sections.wireMask,
+                                defData->specialWireType, defData->name2.c_str(),
+                                defData->name1.c_str());
+      }
+    }
+    snet_shape_done
+  | '+' K_RECT set_name_mode T_STRING pt pt
+    {
+      if (defData->VersionNum < 5.6 && defData->callbacks->SNetCbk)
+        SECTION_ERROR(defrWarnSNet, 6536, defrFormat("The RECT statement is available in "
+            "version 5.6 and later.\nHowever, your DEF file is defined with version %g",
+            defData->VersionNum));
+      if (defData->callbacks->SNetCbk)
+        defData->Net.addRect($4, $5.x, $5.y, $6.x, $6.y, &sections.needCbk, sections.wireMask,
+                             defData->specialWireType, defData->name2.c_str(),
+                             defData->name1.c_str());
+    }
+    snet_shape_done
+  | '+' K_VIA set_name_mode T_STRING snet_via_orient { defData->Geometries.Reset(); } via_points
+    {
+      if (defData->VersionNum < 5.8) {
+        if (defData->callbacks->SNetCbk)
+          SECTION_ERROR(defrWarnSNet, 6536, defrFormat("The VIA statement is available in "
+              "version 5.8 and later.\nHowever, your DEF file is defined with version %g",
+              defData->VersionNum));
+      } else if (defData->callbacks->SNetCbk) {
+        defData->Net.addPts($4, $5, &defData->Geometries, &sections.needCbk, sections.wireMask,
+                            defData->specialWireType, defData->name2.c_str(),
+                            defData->name1.c_str());
+      }
+    }
+    snet_shape_done
+  | '+' K_SOURCE source_type
+    { if (defData->callbacks->SNetCbk) defData->Net.setSource($3); }
+  | '+' K_FIXEDBUMP
+    { if (defData->callbacks->SNetCbk) defData->Net.setFixedbump(); }
+  | '+' K_FREQUENCY NUMBER
+    { if (defData->callbacks->SNetCbk) defData->Net.setFrequency($3); }
+  | '+' K_ORIGINAL T_STRING
+    { if (defData->callbacks->SNetCbk) defData->Net.setOriginal($3); }
+  | '+' K_PATTERN pattern_type
+    { if (defData->callbacks->SNetCbk) defData->Net.setPattern($3); }
+  | '+' K_WEIGHT NUMBER
+    { if (defData->callbacks->SNetCbk) defData->Net.setWeight(toIntRounded($3)); }
+  | '+' K_ESTCAP NUMBER
+    {
+      if (defData->VersionNum < 5.5) {
+        if (defData->callbacks->SNetCbk)
+          defData->Net.setCap($3);
+        else if (defData->countWarning(defrWarnSNet))
+          defData->defWarning(7024, "The ESTCAP statement is obsolete in version 5.5 and later.\n"
+                                    "The DEF parser will ignore this statement.");
+      }
+    }
+  | '+' K_USE use_type
+    { if (defData->callbacks->SNetCbk) defData->Net.setUse($3); }
+  | '+' K_STYLE NUMBER
+    { if (defData->callbacks->SNetCbk) defData->Net.setStyle(toIntTrunc($3)); }
+  | '+' K_PROPERTY set_prop_mode snet_props
+  | '+' K_BEGINEXT
+    { CALLBACK(defData->callbacks->NetExtCbk, defrNetExtCbkType, defData->History_text.c_str()); }
+  ;
+
+/* After a wiring statement: the wire callback, which then frees what it was given. */
+snet_wire_done: %empty
+    {
+      if (defData->callbacks->SNetWireCbk) {
+        CALLBACK(defData->callbacks->SNetWireCbk, defrSNetWireCbkType, &defData->Net);
+        if (sections.shield)
+          defData->Net.freeShield();
+        else
+          defData->Net.freeWire();
+      }
+      sections.needCbk = 0;
+      sections.shield = 0;
+      wiringKeywordsOff(defData);
+    }
+  ;
+
+/* After a RECT, POLYGON or VIA: the shape attributes are used up, and a net whose shape
+ * lists reached their hand-out size is handed out and emptied, wires included, so that
+ * nothing is handed out twice. */
+snet_shape_done: %empty
+    {
+      resetShapeAttributes(defData);
+      if (sections.needCbk && defData->callbacks->SNetPartialPathCbk) {
+        CALLBACK(defData->callbacks->SNetPartialPathCbk, defrSNetPartialPathCbkType,
+                 &defData->Net);
+        defData->Net.clearRectPolyNPath();
+        defData->Net.clearVia();
+        defData->Net.freeWire();
+        sections.needCbk = 0;
+      }
+    }
+  ;
+
+/* The layer of the first path is a name. */
+snet_wire_type: net_type { NAME_MODE(1); }
+  ;
+
+/* The shield net applies to the shapes that follow; the layer of a first path is a name. */
+shield_net: T_STRING
+    {
+      defData->specialWireType = "SHIELD";
+      defData->name1 = $1;
+      NAME_MODE(1);
+    }
+  ;
+
+snet_spacing_range: %empty
+  | K_RANGE NUMBER NUMBER
+    { if (defData->callbacks->SNetCbk) defData->Net.setRange($2, $3); }
+  ;
+
+snet_via_orient: %empty { $$ = 0; }
+  | orient
+  ;
+
+/* At least three points, collected in the per-read geometries. */
+polygon_points: first_pt next_pt pt_list
+  ;
+
+next_pt: pt { defData->Geometries.addToList($1.x, $1.y); }
+  ;
+
+via_points: first_pt
+  | first_pt pt_list
+  ;
+
+shape_type: K_RING { $$ = keywordText("RING"); }
+  | K_STRIPE { $$ = keywordText("STRIPE"); }
+  | K_FOLLOWPIN { $$ = keywordText("FOLLOWPIN"); }
+  | K_IOWIRE { $$ = keywordText("IOWIRE"); }
+  | K_COREWIRE { $$ = keywordText("COREWIRE"); }
+  | K_BLOCKWIRE { $$ = keywordText("BLOCKWIRE"); }
+  | K_FILLWIRE { $$ = keywordText("FILLWIRE"); }
+  | K_FILLWIREOPC { $$ = keywordText("FILLWIREOPC"); }
+  | K_DRCFILL { $$ = keywordText("DRCFILL"); }
+  | K_BLOCKAGEWIRE { $$ = keywordText("BLOCKAGEWIRE"); }
+  | K_PADRING { $$ = keywordText("PADRING"); }
+  | K_BLOCKRING { $$ = keywordText("BLOCKRING"); }
+  ;
+
+spaths: spath
+  | spaths K_NEW set_name_mode spath
+  ;
+
+spath: T_STRING NUMBER
+    {
+      if (pathStored(defData)) {
+        defData->Path.addLayer($1);
+        defData->Path.addWidth(toIntRounded($2));
+      }
+    }
+    spath_options path_first_point set_path_mode path_items
+    {
+      if (pathStored(defData)) {
+        if (sections.needCbk && defData->callbacks->SNetPartialPathCbk) {
+          CALLBACK(defData->callbacks->SNetPartialPathCbk, defrSNetPartialPathCbkType,
+                   &defData->Net);
+          sections.needCbk = 0;
+          keepOpenWireOnly(defData);
+          defData->pathIsDone(sections.shield, 1, 2, &sections.needCbk);
+        } else {
+          defData->pathIsDone(sections.shield, 0, 2, &sections.needCbk);
+        }
+      }
+    }
+  ;
+
+spath_options: %empty
+  | spath_options '+' K_SHAPE shape_type
+    {
+      if (pathStored(defData)) {
+        if (strcmp($4, "FILLWIREOPC") == 0 && defData->VersionNum < 5.7)
+          SECTION_ERROR(defrWarnFills, 6552, defrFormat("The FILLWIREOPC is available in "
+              "version 5.7 or later.\nHowever, your DEF file is defined with version %g.",
+              defData->VersionNum));
+        defData->Path.addShape($4);
+      }
+    }
+  | spath_options '+' path_style
+  ;
+
+snet_props: snet_prop
+  | snet_props snet_prop
+  ;
+
+snet_prop: T_STRING NUMBER
+    {
+      if (defData->callbacks->SNetCbk) {
+        NumberText value($2);
+        defData->Net.addNumProp($1, $2, value.text,
+            propertyType(defData, defData->session->SNetProp, "SPECIAL NET", $1));
+      }
+    }
+  | T_STRING prop_text
+    {
+      if (defData->callbacks->SNetCbk)
+        defData->Net.addProp($1, $2,
+            propertyType(defData, defData->session->SNetProp, "SPECIAL NET", $1));
+    }
+  ;
+
+/* ----- PINS ----- */
+
+pins_section: K_PINS NUMBER ';'
+    { CALLBACK(defData->callbacks->StartPinsCbk, defrStartPinsCbkType, toIntRounded($2)); }
+    pins K_END K_PINS
+    { CALLBACK(defData->callbacks->PinEndCbk, defrPinEndCbkType, nullptr); }
+  ;
+
+pins: %empty
+  | pins pin
+  ;
+
+pin: '-' set_name_mode T_STRING '+' K_NET set_name_mode T_STRING
+    {
+      if (pinStored(defData)) defData->Pin.Setup($3, $7);
+      sections.pinPort = 0;
+    }
+    pin_options ';'
+    { CALLBACK(defData->callbacks->PinCbk, defrPinCbkType, &defData->Pin); }
+  ;
+
+pin_options: %empty
+  | pin_options pin_option
+  ;
+
+pin_option: '+' K_SPECIAL
+    { if (defData->callbacks->PinCbk) defData->Pin.setSpecial(); }
+  | '+' K_BEGINEXT
+    { CALLBACK(defData->callbacks->PinExtCbk, defrPinExtCbkType, defData->History_text.c_str()); }
+  | '+' K_DIRECTION T_STRING
+    { if (pinStored(defData)) defData->Pin.setDirection($3); }
+  | '+' K_NETEXPR QSTRING
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          PIN_ERROR(6506, pinVersionText("NETEXPR", "5.6", defData->VersionNum));
+        else
+          defData->Pin.setNetExpr($3);
+      }
+    }
+  | '+' K_SUPPLYSENSITIVITY T_STRING
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          PIN_ERROR(6507, pinVersionText("SUPPLYSENSITIVITY", "5.6", defData->VersionNum));
+        else
+          defData->Pin.setSupplySens($3);
+      }
+    }
+  | '+' K_GROUNDSENSITIVITY T_STRING
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          PIN_ERROR(6508, pinVersionText("GROUNDSENSITIVITY", "5.6", defData->VersionNum));
+        else
+          defData->Pin.setGroundSens($3);
+      }
+    }
+  | '+' K_USE use_type
+    { if (pinStored(defData)) defData->Pin.setUse($3); }
+  | '+' K_PORT
+    {
+      if (!pinStored(defData)) {
+        sections.pinPort = 1;
+      } else if (defData->VersionNum < 5.7) {
+        PIN_ERROR(6555, defrFormat("The PORT in PINS is available in version 5.7 or later.\n"
+                                    "However, your DEF file is defined with version %g.",
+                                    defData->VersionNum));
+      } else {
+        defData->Pin.addPort();
+        sections.pinPort = 1;
+      }
+    }
+  | '+' K_LAYER set_name_mode T_STRING
+    {
+      if (pinStored(defData)) PIN_SHAPE(Layer, $4);
+    }
+    pin_layer_mask pin_layer_rule pt pt
+    {
+      if (pinStored(defData)) PIN_SHAPE(LayerPts, $8.x, $8.y, $9.x, $9.y);
+    }
+  | '+' K_POLYGON set_name_mode T_STRING
+    {
+      if (pinStored(defData) && defData->VersionNum >= 5.6) PIN_SHAPE(Polygon, $4);
+      defData->Geometries.Reset();
+    }
+    pin_poly_mask pin_poly_rule polygon_points
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          PIN_ERROR(6509, defrFormat("The POLYGON statement is available in version 5.6 and "
+              "later.\nHowever, your DEF file is defined with version %g.", defData->VersionNum));
+        else
+          PIN_SHAPE(PolygonPts, &defData->Geometries);
+      }
+    }
+  | '+' K_VIA set_name_mode T_STRING pin_via_mask '(' NUMBER NUMBER ')'
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.7)
+          PIN_ERROR(6556, defrFormat("The PIN VIA statement is available in version 5.7 and "
+              "later.\nHowever, your DEF file is defined with version %g.", defData->VersionNum));
+        else
+          PIN_SHAPE(Via, $4, toIntTrunc($7), toIntTrunc($8), $5);
+      }
+    }
+  | '+' pin_status pt orient
+    {
+      if (pinStored(defData)) {
+        if (sections.pinPort)
+          defData->Pin.setPortPlacement($2, $3.x, $3.y, $4);
+        else
+          defData->Pin.setPlacement($2, $3.x, $3.y, $4);
+      }
+      sections.pinPort = 0;
+    }
+  | '+' K_ANTENNAPINPARTIALMETALAREA NUMBER antenna_layer_opt
+    { PIN_ANTENNA(6510, "ANTENNAPINPARTIALMETALAREA", addAPinPartialMetalArea, $3, $4); }
+  | '+' K_ANTENNAPINPARTIALMETALSIDEAREA NUMBER antenna_layer_opt
+    { PIN_ANTENNA(6511, "ANTENNAPINPARTIALMETALSIDEAREA", addAPinPartialMetalSideArea, $3, $4); }
+  | '+' K_ANTENNAPINGATEAREA NUMBER antenna_layer_opt
+    { PIN_ANTENNA(6512, "ANTENNAPINGATEAREA", addAPinGateArea, $3, $4); }
+  | '+' K_ANTENNAPINDIFFAREA NUMBER antenna_layer_opt
+    { PIN_ANTENNA(6513, "ANTENNAPINDIFFAREA", addAPinDiffArea, $3, $4); }
+  | '+' K_ANTENNAPINMAXAREACAR NUMBER K_LAYER T_STRING
+    { PIN_ANTENNA(6514, "ANTENNAPINMAXAREACAR", addAPinMaxAreaCar, $3, $5); }
+  | '+' K_ANTENNAPINMAXSIDEAREACAR NUMBER K_LAYER T_STRING
+    { PIN_ANTENNA(6515, "ANTENNAPINMAXSIDEAREACAR", addAPinMaxSideAreaCar, $3, $5); }
+  | '+' K_ANTENNAPINPARTIALCUTAREA NUMBER antenna_layer_opt
+    { PIN_ANTENNA(6516, "ANTENNAPINPARTIALCUTAREA", addAPinPartialCutArea, $3, $4); }
+  | '+' K_ANTENNAPINMAXCUTCAR NUMBER K_LAYER T_STRING
+    { PIN_ANTENNA(6517, "ANTENNAPINMAXCUTCAR", addAPinMaxCutCar, $3, $5); }
+  | '+' K_ANTENNAMODEL pin_oxide
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.5)
+          PIN_ERROR(6518, defrFormat("The ANTENNAMODEL statement is available in version 5.5 "
+              "and later.\nHowever, your DEF file is defined with version %g.",
+              defData->VersionNum));
+        defData->Pin.addAntennaModel($3);
+      }
+    }
+  ;
+
+pin_status: K_PLACED { $$ = 2; }
+  | K_FIXED { $$ = 3; }
+  | K_COVER { $$ = 4; }
+  ;
+
+pin_oxide: K_OXIDE1 { $$ = 1; }
+  | K_OXIDE2 { $$ = 2; }
+  | K_OXIDE3 { $$ = 3; }
+  | K_OXIDE4 { $$ = 4; }
+  ;
+
+antenna_layer_opt: %empty { $$ = keywordText(""); }
+  | K_LAYER T_STRING { $$ = $2; }
+  ;
+
+pin_layer_mask: %empty
+  | K_MASK NUMBER
+    {
+      if (pinStored(defData)) {
+        int use = maskCheck(defData, defrWarnPin, $2);
+        if (use < 0) YYABORT;
+        if (use > 0) PIN_SHAPE(LayerMask, toIntTrunc($2));
+      }
+    }
+  ;
+
+pin_layer_rule: %empty
+  | K_SPACING NUMBER
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          PIN_ERROR(6519, defrFormat("The SPACING statement is available in version 5.6 and "
+              "later.\nHowever, your DEF file is defined with version %g.", defData->VersionNum));
+        else
+          PIN_SHAPE(LayerSpacing, toIntTrunc($2));
+      }
+    }
+  | K_DESIGNRULEWIDTH NUMBER
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          PIN_ERROR(6520, defrFormat("DESIGNRULEWIDTH statement is a version 5.6 and later "
+              "syntax.\nYour def file is defined with version %g", defData->VersionNum));
+        else
+          PIN_SHAPE(LayerDesignRuleWidth, toIntTrunc($2));
+      }
+    }
+  ;
+
+pin_poly_mask: %empty
+  | K_MASK NUMBER
+    {
+      if (pinStored(defData) && defData->VersionNum >= 5.6) {
+        int use = maskCheck(defData, defrWarnPin, $2);
+        if (use < 0) YYABORT;
+        if (use > 0) PIN_SHAPE(PolyMask, toIntTrunc($2));
+      }
+    }
+  ;
+
+pin_poly_rule: %empty
+  | K_SPACING NUMBER
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          PIN_ERROR(6521, defrFormat("SPACING statement is a version 5.6 and later syntax.\n"
+              "Your def file is defined with version %g", defData->VersionNum));
+        else
+          PIN_SHAPE(PolySpacing, toIntTrunc($2));
+      }
+    }
+  | K_DESIGNRULEWIDTH NUMBER
+    {
+      if (pinStored(defData)) {
+        if (defData->VersionNum < 5.6)
+          PIN_ERROR(6520, defrFormat("The DESIGNRULEWIDTH statement is available in version "
+              "5.6 and later.\nHowever, your DEF file is defined with version %g.",
+              defData->VersionNum));
+        else
+          PIN_SHAPE(PolyDesignRuleWidth, toIntTrunc($2));
+      }
+    }
+  ;
+
+pin_via_mask: %empty { $$ = 0; }
+  | K_MASK NUMBER
+    {
+      int use = pinStored(defData) ? maskCheck(defData, defrWarnPin, $2) : 1;
+      if (use < 0) YYABORT;
+      $$ = use > 0 ? toIntTrunc($2) : 0;
+    }
+  ;
+
+/* ----- VIAS ----- */
+
+vias_section: K_VIAS NUMBER ';'
+    { CALLBACK(defData->callbacks->ViaStartCbk, defrViaStartCbkType, toIntRounded($2)); }
+    vias K_END K_VIAS
+    { CALLBACK(defData->callbacks->ViaEndCbk, defrViaEndCbkType, nullptr); }
+  ;
+
+vias: %empty
+  | vias via
+  ;
+
+via: '-' set_name_mode T_STRING
+    {
+      if (defData->callbacks->ViaCbk) defData->Via.setup($3);
+      sections.viaRule = 0;
+    }
+    via_statements ';'
+    {
+      CALLBACK(defData->callbacks->ViaCbk, defrViaCbkType, &defData->Via);
+      defData->Via.clear();
+    }
+  ;
+
+via_statements: %empty
+  | via_statements via_statement
+  ;
+
+via_statement: '+' K_RECT set_name_mode T_STRING via_mask pt pt
+    {
+      if (defData->callbacks->ViaCbk) {
+        int use = maskCheck(defData, defrWarnVia, $5);
+        if (use < 0) YYABORT;
+        if (use > 0) defData->Via.addLayer($4, $6.x, $6.y, $7.x, $7.y, toIntTrunc($5));
+      }
+    }
+  | '+' K_POLYGON set_name_mode T_STRING via_mask { defData->Geometries.Reset(); } polygon_points
+    {
+      if (defData->callbacks->ViaCbk) {
+        if (defData->VersionNum < 5.6) {
+          SECTION_ERROR(defrWarnVia, 6509, defrFormat("The POLYGON statement is available in "
+              "version 5.6 and later.\nHowever, your DEF file is defined with version %g.",
+              defData->VersionNum));
+        } else {
+          int use = maskCheck(defData, defrWarnVia, $5);
+          if (use < 0) YYABORT;
+          if (use > 0) defData->Via.addPolygon($4, &defData->Geometries, toIntTrunc($5));
+        }
+      }
+    }
+  | '+' K_PATTERNNAME T_STRING
+    {
+      if (defData->callbacks->ViaCbk) {
+        if (defData->VersionNum < 5.6)
+          defData->Via.addPattern($3);
+        else if (defData->countWarning(defrWarnVia))
+          defData->defWarning(7019, "The PATTERNNAME statement is obsolete in version 5.6 and "
+                                    "later.\nThe DEF parser will ignore this statement.");
+      }
+    }
+  | '+' K_VIARULE T_STRING '+' K_CUTSIZE NUMBER NUMBER '+' K_LAYERS set_three_names
+    T_STRING T_STRING T_STRING '+' K_CUTSPACING NUMBER NUMBER
+    '+' K_ENCLOSURE NUMBER NUMBER NUMBER NUMBER
+    {
+      sections.viaRule = 1;
+      if (defData->callbacks->ViaCbk) {
+        if (defData->VersionNum < 5.6)
+          SECTION_ERROR(defrWarnVia, 6557, defrFormat("The VIARULE statement is available in "
+              "version 5.6 and later.\nHowever, your DEF file is defined with version %g.",
+              defData->VersionNum));
+        else
+          defData->Via.addViaRule($3, toIntTrunc($6), toIntTrunc($7), $11, $12, $13,
+                                  toIntTrunc($16), toIntTrunc($17), toIntTrunc($20),
+                                  toIntTrunc($21), toIntTrunc($22), toIntTrunc($23));
+      }
+    }
+  | '+' K_ROWCOL NUMBER NUMBER
+    {
+      if (defData->callbacks->ViaCbk) {
+        if (!sections.viaRule)
+          SECTION_ERROR(defrWarnVia, 6559, "The ROWCOL statement is missing from the VIARULE "
+              "statement. Ensure that it exists in the VIARULE statement.");
+        else
+          defData->Via.addRowCol(toIntTrunc($3), toIntTrunc($4));
+      }
+    }
+  | '+' K_ORIGIN NUMBER NUMBER
+    {
+      if (defData->callbacks->ViaCbk) {
+        if (!sections.viaRule)
+          SECTION_ERROR(defrWarnVia, 6560, "The ORIGIN statement is missing from the VIARULE "
+              "statement. Ensure that it exists in the VIARULE statement.");
+        else
+          defData->Via.addOrigin(toIntTrunc($3), toIntTrunc($4));
+      }
+    }
+  | '+' K_OFFSET NUMBER NUMBER NUMBER NUMBER
+    {
+      if (defData->callbacks->ViaCbk) {
+        if (!sections.viaRule)
+          SECTION_ERROR(defrWarnVia, 6561, "The OFFSET statement is missing from the VIARULE "
+              "statement. Ensure that it exists in the VIARULE statement.");
+        else
+          defData->Via.addOffset(toIntTrunc($3), toIntTrunc($4), toIntTrunc($5), toIntTrunc($6));
+      }
+    }
+  | '+' K_PATTERN T_STRING
+    {
+      if (defData->callbacks->ViaCbk) {
+        if (!sections.viaRule)
+          SECTION_ERROR(defrWarnVia, 6562, "The PATTERN statement is missing from the VIARULE "
+              "statement. Ensure that it exists in the VIARULE statement.");
+        else
+          defData->Via.addCutPattern($3);
+      }
+    }
+  | '+' K_BEGINEXT
+    { CALLBACK(defData->callbacks->ViaExtCbk, defrViaExtCbkType, defData->History_text.c_str()); }
+  ;
+
+via_mask: %empty { $$ = 0; }
+  | '+' K_MASK NUMBER { $$ = $3; }
+  ;
+
+set_three_names: %empty { NAME_MODE(3); }
+  ;
+
+/* ----- PROPERTYDEFINITIONS and extension sections ----- */
+
+propdef_section: K_PROPERTYDEFINITIONS
+    { CALLBACK(defData->callbacks->PropDefStartCbk, defrPropDefStartCbkType, nullptr); }
+    property_defs K_END K_PROPERTYDEFINITIONS
+    {
+      defData->real_num = 0;
+      CALLBACK(defData->callbacks->PropDefEndCbk, defrPropDefEndCbkType, nullptr);
+    }
+  ;
+
+property_defs: %empty
+  | property_defs property_def
+  ;
+
+property_def: prop_kind
+    {
+      defData->Prop.clear();
+      NAME_MODE(1);
+    }
+    T_STRING prop_data_type ';'
+    {
+      if ($1 == defrPropNonDefault && defData->VersionNum < 5.6) {
+        SECTION_ERROR(defrWarnNonDefault, 6505, defrFormat("The NONDEFAULTRULE statement is "
+            "available in version 5.6 and later.\nHowever, your DEF file is defined with "
+            "version %g.", defData->VersionNum));
+      } else {
+        if (defData->callbacks->PropCbk) {
+          defData->Prop.setPropType(kPropKindText[$1], $3);
+          CALLBACK(defData->callbacks->PropCbk, defrPropCbkType, &defData->Prop);
+        }
+        propTable(defData->session, $1).setPropType(defData->DEFCASE($3), defData->propDataType);
+      }
+    }
+  | error ';' { yyerrok; yyclearin; }
+  ;
+
+prop_kind: K_DESIGN { $$ = defrPropDesign; }
+  | K_NET { $$ = defrPropNet; }
+  | K_SNET { $$ = defrPropSNet; }
+  | K_REGION { $$ = defrPropRegion; }
+  | K_GROUP { $$ = defrPropGroup; }
+  | K_COMPONENT { $$ = defrPropComponent; }
+  | K_ROW { $$ = defrPropRow; }
+  | K_COMPONENTPIN { $$ = defrPropComponentPin; }
+  | K_NONDEFAULTRULE { $$ = defrPropNonDefault; }
+  ;
+
+prop_data_type: K_INTEGER { defData->real_num = 0; } prop_range prop_default
+    {
+      defData->propDataType = 'I';
+      if (defData->callbacks->PropCbk) defData->Prop.setPropInteger();
+    }
+  | K_REAL { defData->real_num = 1; } prop_range prop_default
+    {
+      defData->real_num = 0;
+      defData->propDataType = 'R';
+      if (defData->callbacks->PropCbk) defData->Prop.setPropReal();
+    }
+  | K_STRING
+    {
+      defData->propDataType = 'S';
+      if (defData->callbacks->PropCbk) defData->Prop.setPropString();
+    }
+  | K_STRING QSTRING
+    {
+      defData->propDataType = 'Q';
+      if (defData->callbacks->PropCbk) defData->Prop.setPropQString($2);
+    }
+  | K_NAMEMAPSTRING T_STRING
+    {
+      defData->propDataType = 'S';
+      if (defData->callbacks->PropCbk) defData->Prop.setPropNameMapString($2);
+    }
+  ;
+
+prop_range: %empty
+  | K_RANGE NUMBER NUMBER { defData->Prop.setRange($2, $3); }
+  ;
+
+prop_default: %empty
+  | NUMBER { if (defData->callbacks->PropCbk) defData->Prop.setNumber($1); }
+  ;
+
+extension_section: K_BEGINEXT
+    {
+      CALLBACK(defData->callbacks->ExtensionCbk, defrExtensionCbkType,
+               defData->History_text.c_str());
+    }
+  ;
+
+/* ===================================================================================== *
+ * End of the section rules.                                                            *
+ * ===================================================================================== */
+
+orient: K_N { $$ = 0; }
+  | K_W { $$ = 1; }
+  | K_S { $$ = 2; }
+  | K_E { $$ = 3; }
+  | K_FN { $$ = 4; }
+  | K_FW { $$ = 5; }
+  | K_FS { $$ = 6; }
+  | K_FE { $$ = 7; }
+  ;
+
+end_design: K_END K_DESIGN
+    {
+      defData->doneDesign = 1;
+      CALLBACK(defData->callbacks->DesignEndCbk, defrDesignEndCbkType, nullptr);
+      if (defData->errors != 0) YYABORT;
+      if (!defData->hasVer) {
+        char msg[128];
+        snprintf(msg, sizeof msg, "No VERSION statement found, using the default value %2g.",
+                 defData->VersionNum);
+        defData->defWarning(7012, msg);
+      }
+      if (defData->VersionNum < 5.6) {
+        if (!defData->hasNameCase)
+          defData->defWarning(7013, "The DEF file is invalid if NAMESCASESENSITIVE is "
+              "undefined.\nNAMESCASESENSITIVE is a mandatory statement in the DEF file with "
+              "version 5.6 and earlier.\nTo define the NAMESCASESENSITIVE statement, refer to "
+              "the LEF/DEF 5.5 and earlier Language Reference manual.");
+        if (!defData->hasBusBit)
+          defData->defWarning(7014, "The DEF file is invalid if BUSBITCHARS is undefined.\n"
+              "BUSBITCHARS is a mandatory statement in the DEF file with version 5.6 and "
+              "earlier.\nTo define the BUSBITCHARS statement, refer to the LEF/DEF 5.5 and "
+              "earlier Language Reference manual.");
+        if (!defData->hasDivChar)
+          defData->defWarning(7015, "The DEF file is invalid if DIVIDERCHAR is undefined.\n"
+              "DIVIDERCHAR is a mandatory statement in the DEF file with version 5.6 and "
+              "earlier.\nTo define the DIVIDERCHAR statement, refer to the LEF/DEF 5.5 and "
+              "earlier Language Reference manual.");
+      }
+      if (!defData->hasDes)
+        defData->defWarning(7016, "DESIGN is a mandatory statement in the DEF file. Ensure "
+                                  "that it exists in the file.");
+    }
+  ;
+
+%%
+
+}  // namespace LefDefParser

@@ -1,0 +1,576 @@
+// The DEF lexer: block reads, tokens, aliases, HISTORY and extension texts, and the
+// hand-over of finished routing paths.
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "def/defrCallbacks.h"
+#include "def/defrData.h"
+#include "def/defrReader.h"
+#include "def_parser.hpp"
+
+namespace LefDefParser {
+
+int defyylex(DEFYYSTYPE* value, defrData* data) { return data->defyylex(value); }
+
+void defyyerror(defrData* data, const char* text) { data->defyyerror(text); }
+
+namespace {
+
+constexpr size_t kFirstFill = 4;
+constexpr int kAliasDepth = 20;
+// Alias text a read may expand, nesting included: 1 MiB plus 16 times the bytes read so
+// far. Aliases naming themselves, or each other twice, would otherwise expand without end.
+constexpr size_t kAliasBudget = 1 << 20;
+constexpr size_t kAliasPerByte = 16;
+
+bool isBlank(int c) { return c == ' ' || c == '\t'; }
+
+bool isDelimiter(int c) { return c == ' ' || c == '\t' || c == '\n' || c == EOF; }
+
+// Bytes that make a word unreadable: control bytes other than the blanks, and non-ASCII.
+bool isBadByte(int c) { return c >= 128 || c <= 8 || (c >= 14 && c <= 31); }
+
+bool endsWith(const std::string& text, const char* tail) {
+  size_t n = strlen(tail);
+  return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
+}
+
+// A context keyword counts in its upper-case or all-lower-case spelling only.
+bool isContextWord(const char* token, const char* upper) {
+  bool asUpper = true, asLower = true;
+  for (; *upper; upper++, token++) {
+    asUpper = asUpper && *token == *upper;
+    asLower = asLower && *token == *upper - 'A' + 'a';
+    if (!asUpper && !asLower) return false;
+  }
+  return *token == '\0';
+}
+
+}  // namespace
+
+int defrData::fillBuffer() {
+  if (inputEnded) return 0;
+  size_t want = first_buffer ? kFirstFill : sizeof buffer;
+  size_t got = settings->ReadFunction ? settings->ReadFunction(File, buffer, want)
+                                      : fread(buffer, 1, want, File);
+  // A first block shorter than its 4 bytes means an empty file.
+  if (got == 0 || (first_buffer && got < kFirstFill) || got > want) {
+    inputEnded = 1;
+    next = last = buffer;
+    return 0;
+  }
+  first_buffer = 0;
+  streamBytes += got;
+  next = buffer;
+  last = buffer + got;
+  return 1;
+}
+
+void defrData::UNGETC(int c) {
+  if (c == EOF) return;
+  if (next > buffer)
+    next--;
+  else
+    defError(6111, "UNGETC: buffer access violation.");
+}
+
+void defrData::countLine() {
+  nlines++;
+  int interval = settings->defiDeltaNumberLines;
+  if (interval <= 0 || nlines % interval != 0) return;
+  if (settings->LineNumberFunction)
+    settings->LineNumberFunction(static_cast<int>(nlines));
+  else if (settings->LongLineNumberFunction)
+    settings->LongLineNumberFunction(nlines);
+}
+
+void defrData::growToken() { deftoken.resize(deftoken.size() * 2); }
+
+int defrData::tokenFromAlias() {
+  while (input_level >= 0) {
+    PendingAlias& top = input_stack[input_level];
+    const std::string& text = top.text;
+    size_t pos = top.pos;
+    while (pos < text.size() && (isBlank(text[pos]) || (!nlToken && text[pos] == '\n'))) pos++;
+    if (pos >= text.size()) {
+      top.text.clear();
+      top.pos = 0;
+      input_level--;
+      continue;
+    }
+    size_t len = 0;
+    if (text[pos] == '\n') {
+      putToken(len++, '\n');
+      pos++;
+    } else {
+      while (pos < text.size() && !isDelimiter(static_cast<unsigned char>(text[pos])))
+        putToken(len++, text[pos++]);
+      if (len > 0 && deftoken[len - 1] == '"') len--;
+    }
+    putToken(len, '\0');
+    top.pos = pos;
+    return 1;
+  }
+  return 0;
+}
+
+int defrData::DefGetToken() {
+  defNonAsciiFlag = 0;
+  if (input_level >= 0 && tokenFromAlias()) return 1;
+
+  int c;
+  for (;;) {
+    const char* p = next;
+    const char* end = last;
+    while (p < end && isBlank(*p)) p++;
+    next = p;
+    c = GETC();
+    if (c == '\n') {
+      countLine();
+      if (nlToken) break;
+    } else if (!isBlank(c)) {
+      break;
+    }
+  }
+  if (c == EOF) return 0;
+
+  size_t len = 0;
+  if (c == '\n') {
+    putToken(len++, '\n');
+  } else if (c == '"') {
+    putToken(len++, '"');
+    const bool escapes = !settings->DisPropStrProcess;
+    for (;;) {
+      c = GETC();
+      if (c == EOF) return 0;
+      if (c == '"') break;
+      if (escapes && c == '\\') {
+        c = GETC();
+        if (c == EOF) return 0;
+      }
+      if (c == '\n') countLine();
+      if (c >= 128) defNonAsciiFlag = 1;
+      putToken(len++, static_cast<char>(c));
+    }
+  } else {
+    const bool fold = !names_case_sensitive;
+    for (;;) {
+      if (isBadByte(c)) defNonAsciiFlag = 1;
+      if (fold && c >= 'a' && c <= 'z') c = c - 'a' + 'A';
+      putToken(len++, static_cast<char>(c));
+      // Plain printable bytes straight from the buffer, through locals the token stores
+      // cannot alias; anything else goes through GETC.
+      const char* p = next;
+      const char* end = last;
+      char* tok = deftoken.data();
+      size_t room = deftoken.size() - 1;
+      while (p < end) {
+        char d = *p;
+        if (d <= ' ' || d >= 127) break;
+        if (len >= room) {
+          growToken();
+          tok = deftoken.data();
+          room = deftoken.size() - 1;
+        }
+        tok[len++] = (fold && d >= 'a' && d <= 'z') ? static_cast<char>(d - 'a' + 'A') : d;
+        p++;
+      }
+      next = p;
+      c = GETC();
+      if (isDelimiter(c)) break;
+    }
+    UNGETC(c);
+  }
+  putToken(len, '\0');
+  return 1;
+}
+
+const char* defrData::ringCopy(const char* text) {
+  std::vector<char>& slot = ring[ringPlace];
+  ringPlace = (ringPlace + 1) % 10;
+  size_t len = strlen(text);
+  if (slot.size() < len + 1) slot.resize(len + 1);
+  memcpy(slot.data(), text, len + 1);
+  return slot.data();
+}
+
+int defrData::skipComment() {
+  const std::string& wanted = magic;
+  size_t matched = 0;
+  bool matching = !wanted.empty();
+  bool leading = true;
+  int c;
+  while ((c = GETC()) != EOF && c != '\n') {
+    if (!matching) continue;
+    if (leading && isBlank(c)) continue;
+    leading = false;
+    if (c != static_cast<unsigned char>(wanted[matched])) {
+      matching = false;
+      continue;
+    }
+    if (++matched == wanted.size()) {
+      matching = false;
+      if (settings->MagicCommentFoundFunction) settings->MagicCommentFoundFunction();
+    }
+  }
+  if (c == EOF) return 0;
+  countLine();
+  return 1;
+}
+
+void defrData::addAlias(const char* name, const char* value, int marked) {
+  defrAlias& alias = def_alias_set[name];
+  alias.text = value;
+  alias.marked = marked;
+}
+
+int defrData::defGetKeyword(const char* name, int* token) const {
+  int found = settings->keywordToken(name);
+  if (!found) return 0;
+  *token = found;
+  return 1;
+}
+
+void defrData::readAlias() {
+  if (!DefGetToken()) return;
+  std::string name(deftoken.data());
+  if (!DefGetToken() || strcmp(deftoken.data(), "=") != 0) {
+    defError(6000, "Expecting '='");
+    return;
+  }
+  std::string text, line;
+  for (;;) {
+    line.clear();
+    int c;
+    while ((c = GETC()) != EOF && c != '\n') line += static_cast<char>(c);
+    std::string upper(line);
+    for (char& u : upper) u = static_cast<char>(toupper(static_cast<unsigned char>(u)));
+    size_t marker = upper.find("&ENDALIAS");
+    if (c == '\n') countLine();
+    if (marker != std::string::npos) {
+      text.append(line, 0, marker);
+      break;
+    }
+    text += line;
+    if (c == EOF) {
+      defError(6001, "End of file in &ALIAS");
+      break;
+    }
+    text += '\n';
+  }
+  addAlias(name.c_str(), text.c_str(), 0);
+}
+
+int defrData::pushAlias(const char* name, int expansions) {
+  auto it = def_alias_set.find(name);
+  if (it == def_alias_set.end()) return 0;
+  while (input_level >= 0 &&
+         input_stack[input_level].pos >= input_stack[input_level].text.size())
+    input_level--;
+  // Refused past the stack's depth, past as many expansions in a row that yield no word,
+  // and past the budget.
+  const std::string& text = it->second.text;
+  if (input_level + 1 >= kAliasDepth || expansions >= kAliasDepth ||
+      aliasBytes + text.size() > kAliasBudget + kAliasPerByte * streamBytes) {
+    defError(6012, "Aliases are nested too deeply; the word is read as it stands.");
+    return 0;
+  }
+  aliasBytes += text.size() + 1;
+  input_level++;
+  input_stack[input_level].text = text;
+  input_stack[input_level].pos = 0;
+  return 1;
+}
+
+void defrData::readHistory() {
+  History_text.clear();
+  int prev = 0;
+  for (;;) {
+    int c = GETC();
+    if (c == EOF) {
+      defError(6015, "Unexpected end of the DEF file.");
+      return;
+    }
+    if (c == ';' && (prev == ' ' || prev == '\t' || prev == '\n')) {
+      UNGETC(c);  // the grammar reads the ';' itself
+      return;
+    }
+    if (c == '\n') countLine();
+    History_text += static_cast<char>(c);
+    prev = c;
+  }
+}
+
+void defrData::readExtension() {
+  int c;
+  while (isBlank(c = GETC())) History_text += static_cast<char>(c);
+  if (c == EOF) {
+    defError(6015, "Unexpected end of the DEF file.");
+    return;
+  }
+  if (c != '"') {
+    defError(6005, "The '\"' is missing within the tag. Specify the '\"' in the tag and then "
+                   "try again.");
+    return;
+  }
+  History_text += '"';
+  bool empty = true;
+  for (;;) {
+    c = GETC();
+    if (c == EOF) {
+      defError(6015, "Unexpected end of the DEF file.");
+      return;
+    }
+    if (c == '\n') {
+      countLine();
+      defError(6003, "tag is missing for BEGINEXT");
+      return;
+    }
+    History_text += static_cast<char>(c);
+    if (c == '"') break;
+    empty = false;
+  }
+  if (empty) {
+    defError(6004, "The BEGINEXT tag is empty. Specify a value for the tag and try again.");
+    return;
+  }
+  bool inString = false;
+  for (;;) {
+    c = GETC();
+    if (c == EOF) {
+      defError(6015, "Unexpected end of the DEF file.");
+      return;
+    }
+    if (c == '\n') countLine();
+    if (c == '"') inString = !inString;
+    History_text += static_cast<char>(c);
+    if (endsWith(History_text, "ENDEXT")) {
+      if (inString)
+        defError(6006, "The ending '\"' is missing in the tag. Specify the ending '\"' in the "
+                       "tag and then try again.");
+      return;
+    }
+    if (endsWith(History_text, "END DESIGN")) {
+      defError(6007, "The ENDEXT statement is missing in the DEF file. Include the statement "
+                     "and then try again.");
+      nlines--;
+      return;
+    }
+  }
+}
+
+// A plain decimal integer of at most 18 digits, the common case, without strtol.
+static bool smallInteger(const char* text, long* value) {
+  bool negative = *text == '-';
+  const char* p = text + negative;
+  long v = 0;
+  int digits = 0;
+  for (; *p >= '0' && *p <= '9'; p++, digits++) {
+    if (digits == 18) return false;
+    v = v * 10 + (*p - '0');
+  }
+  if (*p != '\0' || digits == 0) return false;
+  *value = negative ? -v : v;
+  return true;
+}
+
+int defrData::numberToken(DEFYYSTYPE* value) {
+  const char* text = deftoken.data();
+  char* end;
+  if (!real_num) {
+    long asInt;
+    bool whole = smallInteger(text, &asInt);
+    if (!whole) {
+      errno = 0;
+      asInt = strtol(text, &end, 10);
+      whole = *end == '\0' && errno == 0;
+    }
+    if (whole && no_num < 0) {
+      value->dval = static_cast<double>(asInt);
+      if (asInt >= -2147483648LL && asInt <= 2147483647LL) return NUMBER;
+    }
+  }
+  double asReal = strtod(text, &end);
+  if (*end != '\0' || no_num >= 0) {
+    value->string = const_cast<char*>(ringCopy(text));
+    return T_STRING;
+  }
+  value->dval = asReal;
+  if (!real_num && (asReal < intMin || asReal > intMax)) {
+    std::string message = defrFormat("<Number has exceed the limit for an integer> in %s at line %s\n",
+                                     session->FileName.c_str(), std::to_string(nlines).c_str());
+    defiError(1, 0, message.c_str());
+    errors++;
+  }
+  return NUMBER;
+}
+
+int defrData::stringModeToken(DEFYYSTYPE* value) {
+  const char* text = deftoken.data();
+  if (text[1] == '\0') {
+    switch (text[0]) {
+      case ';':
+      case '+':
+        dumb_mode = 0;
+        no_num = 0;
+        return text[0];
+      case '(':
+      case ')':
+      case '*':
+        return text[0];
+      default:
+        break;
+    }
+  }
+  struct ContextWord {
+    const int defrData::*flag;
+    const char* word;
+    int token;
+  };
+  static const ContextWord kWords[] = {
+      {&defrData::by_is_keyword, "BY", K_BY},
+      {&defrData::do_is_keyword, "DO", K_DO},
+      {&defrData::new_is_keyword, "NEW", K_NEW},
+      {&defrData::nondef_is_keyword, "NONDEFAULTRULE", K_NONDEFAULTRULE},
+      {&defrData::mustjoin_is_keyword, "MUSTJOIN", K_MUSTJOIN},
+      {&defrData::step_is_keyword, "STEP", K_STEP},
+      {&defrData::fixed_is_keyword, "FIXED", K_FIXED},
+      {&defrData::cover_is_keyword, "COVER", K_COVER},
+      {&defrData::routed_is_keyword, "ROUTED", K_ROUTED},
+      {&defrData::virtual_is_keyword, "VIRTUAL", K_VIRTUAL},
+      {&defrData::rect_is_keyword, "RECT", K_RECT},
+      {&defrData::virtual_is_keyword, "MASK", K_MASK},
+  };
+  // Context words are all upper-case letters: compare the first letter cheaply first.
+  const char first = static_cast<char>(text[0] & ~0x20);
+  for (const ContextWord& w : kWords) {
+    if (w.word[0] == first && this->*w.flag && isContextWord(text, w.word)) return w.token;
+  }
+  if (orient_is_keyword && (text[1] == '\0' || text[2] == '\0')) {
+    if (strcmp(text, "FE") == 0) return K_FE;
+    struct Orient {
+      char first, second;
+      int token;
+    };
+    static const Orient kOrients[] = {{'N', 0, K_N},    {'S', 0, K_S},    {'E', 0, K_E},
+                                      {'W', 0, K_W},    {'F', 'N', K_FN}, {'F', 'S', K_FS},
+                                      {'F', 'W', K_FW}};
+    char first = static_cast<char>(toupper(static_cast<unsigned char>(text[0])));
+    char second = static_cast<char>(toupper(static_cast<unsigned char>(text[1])));
+    for (const Orient& o : kOrients) {
+      if (first == o.first && second == o.second) return o.token;
+    }
+  }
+  value->string = const_cast<char*>(ringCopy(text));
+  return T_STRING;
+}
+
+int defrData::wordToken(DEFYYSTYPE* value) {
+  const char* text = deftoken.data();
+  unsigned char first = static_cast<unsigned char>(text[0]);
+  if (!isalpha(first) && first != '&' && first != '_') {
+    if (text[1] == '\0') return first;
+    if (strcmp(text, ">=") == 0) return K_GE;
+    if (strcmp(text, "<=") == 0) return K_LE;
+    if (strcmp(text, "<>") == 0) return K_NE;
+    defError(6017, "Odd punctuation found.");
+    hasFatalError = 1;
+    return first;
+  }
+  History_text.clear();
+  size_t len = strlen(text);
+  if (uc_token.size() < len + 1) uc_token.resize(deftoken.size());
+  for (size_t i = 0; i <= len; i++) {
+    char c = text[i];
+    uc_token[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  int token = 0;
+  if (!defGetKeyword(uc_token.data(), &token)) {
+    value->string = const_cast<char*>(ringCopy(text));
+    return T_STRING;
+  }
+  if (token == K_HISTORY) readHistory();
+  if (token == K_BEGINEXT) readExtension();
+  return token;
+}
+
+int defrData::sublex(DEFYYSTYPE* value) {
+  int expansions = 0;
+  for (;;) {
+    deftoken.swap(pv_deftoken);
+    if (!DefGetToken()) {
+      deftoken = pv_deftoken;  // messages at the end still name the last token
+      return 0;
+    }
+    const char* text = deftoken.data();
+    if (text[0] == settings->CommentChar) {
+      if (!skipComment()) return 0;
+      continue;
+    }
+    if (text[0] == '&') {
+      if (strcmp(upperCase(text), "&ALIAS") == 0) {
+        readAlias();
+        continue;
+      }
+      if (pushAlias(text, expansions)) {
+        expansions++;
+        continue;
+      }
+    }
+    break;
+  }
+  const char* text = deftoken.data();
+  if (defNonAsciiFlag) {
+    std::string message = defrFormat(
+        "Invalid characters found in '%s'.\nThese characters might be using the character "
+        "types other than English.\nCreate characters by specifying valid characters types.",
+        text);
+    defError(6008, message.c_str());
+    hasFatalError = 1;
+    lexEnded = 1;
+    return 0;
+  }
+  if (doneDesign) {
+    defInfo(8000, "There are still data after the END DESIGN statement");
+    return 0;
+  }
+  if (text[0] == '"') {
+    value->string = const_cast<char*>(ringCopy(text + 1));
+    return QSTRING;
+  }
+  if (dumb_mode >= 0) dumb_mode--;
+  if (no_num >= 0) no_num--;
+  unsigned char first = static_cast<unsigned char>(text[0]);
+  if (isdigit(first) || first == '.' || (first == '-' && text[1] != '\0'))
+    return numberToken(value);
+  return dumb_mode < 0 ? wordToken(value) : stringModeToken(value);
+}
+
+int defrData::defyylex(DEFYYSTYPE* value) {
+  if (lexEnded) return 0;
+  int token = sublex(value);
+  if (token == 0 && !doneDesign) {
+    defError(6002, "Incomplete def file.");
+    hasFatalError = 1;
+  }
+  return token;
+}
+
+void defrData::pathIsDone(int shield, int reset, int netOsnet, int* needCbk) {
+  if ((callbacks->NetCbk || callbacks->SNetCbk) && settings->AddPathToNet) {
+    if (Subnet)
+      Subnet->addWirePath(&Path, reset, netOsnet, needCbk);
+    else if (shield)
+      Net.addShieldPath(&Path, reset, netOsnet, needCbk);
+    else
+      Net.addWirePath(&Path, reset, netOsnet, needCbk);
+  } else if (callbacks->PathCbk) {
+    callbacks->PathCbk(defrPathCbkType, &Path, session->UserData);
+    Path.Destroy();
+  }
+  Path.Init();
+}
+
+}  // namespace LefDefParser

@@ -1,0 +1,158 @@
+// velmoreval: evaluation (default), guide generation (-genguide) and the
+// dummy router (-sim) over one LEF and one DEF.
+#include <chrono>
+#include <iostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "eval/db.h"
+#include "eval/io.h"
+#include "eval/setting.h"
+
+namespace velmor {
+namespace {
+
+// Problems are collected while the run goes on and printed together near its
+// end; an error stops every later step that needs the inputs, a warning
+// stops nothing.
+class Messages {
+ public:
+  void error(const std::string& text) { errors_.push_back(text); }
+  void warning(const std::string& text) { warnings_.push_back(text); }
+  bool clean() const { return errors_.empty(); }
+
+  void print() const {
+    for (const std::string& e : errors_) std::cout << "[ERROR] " << e << std::endl;
+    for (const std::string& w : warnings_) std::cout << "[WARNING] " << w << std::endl;
+  }
+
+ private:
+  std::vector<std::string> errors_;
+  std::vector<std::string> warnings_;
+};
+
+// Why the grid or the pitch could not be had, naming the layer they come from.
+std::string statusText(EvalStatus status) {
+  const Database& db = *Database::get();
+  const std::string layer = db.routeLayers.size() > 1 ? db.routeLayers[1].name : std::string();
+  switch (status) {
+    case EvalStatus::kOk:
+      break;
+    case EvalStatus::kFewRouteLayers:
+      return "fewer than two routing layers are defined; the second routing layer gives the GCell "
+             "grid and the pitch.";
+    case EvalStatus::kNoXTracks:
+      return "routing layer " + layer +
+             " has no TRACKS X with a positive step; the GCell grid cannot be built.";
+    case EvalStatus::kNoYTracks:
+      return "routing layer " + layer +
+             " has no TRACKS Y with a positive step; the GCell grid cannot be built.";
+    case EvalStatus::kGridOverflow:
+      return "the GCell grid of routing layer " + layer + " reaches past the 32-bit coordinate range.";
+    case EvalStatus::kZeroPitch:
+      return "routing layer " + layer +
+             " has no tracks in its preferred direction with a positive step; the pitch that "
+             "scales the lengths is unknown.";
+  }
+  return std::string();
+}
+
+void checkNames(const Setting& s, Messages& msg) {
+  if (s.lef.empty()) msg.error("no LEF file is specified.");
+  if (s.def.empty()) msg.error("no DEF file is specified.");
+  if (s.mode == Setting::kEvaluate) {
+    if (s.guide.empty()) msg.warning("no route guide is specified.");
+    if (s.georpt.empty()) msg.warning("no geometry report is specified.");
+    if (s.conrpt.empty()) msg.warning("no connectivity report is specified.");
+  } else {
+    // The simulated router takes a guide name like a real one, though it reads none.
+    if (s.guide.empty()) msg.error("no route guide is specified.");
+    if (s.mode == Setting::kSimulate && s.output.empty()) msg.error("no output file is specified.");
+  }
+}
+
+void loadDesign(const Setting& s, Messages& msg) {
+  if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
+  if (msg.clean() && !IO::readDef(s.def)) msg.error("load DEF file fail.");
+}
+
+void loadEvaluationInputs(const Setting& s, Messages& msg) {
+  if (!msg.clean()) return;
+  if (!s.guide.empty() && !IO::readRg(s.guide)) msg.warning("load guide file fail.");
+  if (!s.georpt.empty() && !IO::readGeometryRpt(s.georpt)) msg.warning("load geometry report fail.");
+  if (!s.conrpt.empty() && !IO::readConnectRpt(s.conrpt)) msg.warning("load connectivity report fail.");
+  if (!IO::readWeights(s.weights)) msg.warning("load evaluation score weights fail.");
+}
+
+void cleanAllGuides() {
+  for (Net& net : Database::get()->nets) net.cleanGuides();
+}
+
+void prepareEvaluation(const Messages& msg) {
+  if (!msg.clean()) return;
+  // The evaluation does not use the grid, so a grid that cannot be built is
+  // no reason to stop; a missing pitch is reported by reportEvaluation.
+  Database::get()->setup();
+  cleanAllGuides();
+}
+
+void generateGuides(const Setting& s, Messages& msg) {
+  if (!msg.clean()) return;
+  Database& db = *Database::get();
+  const EvalStatus status = db.setup();
+  if (status != EvalStatus::kOk) {
+    msg.error(statusText(status));
+    return;
+  }
+  for (Net& net : db.nets) net.createGuides();
+  cleanAllGuides();
+  if (!IO::writeRg(s.guide)) msg.error("save guide file fail.");
+}
+
+void simulate(const Setting& s, Messages& msg) {
+  std::cout << "Team number: 99" << std::endl;
+  std::cout << "Members: Mira Castell, Tomas Ferreira" << std::endl;
+  std::cout << "Affiliation: Tremlix" << std::endl;
+  for (const RouteLayer& layer : Database::get()->routeLayers) layer.report();
+  if (s.simSeconds > 0) {
+    std::cout << "running for " << s.simSeconds << " seconds..." << std::endl;
+    std::this_thread::sleep_for(std::chrono::seconds(s.simSeconds));
+  }
+  if (msg.clean() && !IO::writeDef(s.def, s.output)) msg.error("save output file fail.");
+}
+
+int run(int argc, char** argv) {
+  if (!Setting::readArgs(argc, argv)) return 1;
+  const Setting& s = *Setting::get();
+  Messages msg;
+  checkNames(s, msg);
+  loadDesign(s, msg);
+  switch (s.mode) {
+    case Setting::kEvaluate:
+      loadEvaluationInputs(s, msg);
+      prepareEvaluation(msg);
+      break;
+    case Setting::kGenGuide:
+      generateGuides(s, msg);
+      break;
+    default:
+      simulate(s, msg);
+      break;
+  }
+  msg.print();
+  if (!msg.clean()) return 1;
+  if (s.mode == Setting::kEvaluate) {
+    const EvalStatus status = Database::get()->reportEvaluation();
+    if (status != EvalStatus::kOk) {
+      std::cout << "[ERROR] " << statusText(status) << std::endl;
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace velmor
+
+int main(int argc, char** argv) { return velmor::run(argc, argv); }

@@ -1,0 +1,11 @@
+Wire 0.5
+Via 2
+OutOfGuideWire 1
+OutOfGuideVia 1
+OffTrackWire 0.5
+OffTrackVia 1
+WrongWayWire 1
+Short 500
+Area 500
+Spacing 500
+Open 2000

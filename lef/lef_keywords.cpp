@@ -1,0 +1,716 @@
+// The LEF lexer. Input comes in blocks; the common path of a word costs one
+// pass over its characters, one keyword lookup and one ring-buffer copy.
+#include "lef/lef_keywords.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+#include "lef/crypt.h"
+#include "lef/lefiDebug.h"
+#include "lef/lefrData.h"
+#include "lef/lefrMemory.h"
+#include "lef/lefrMessages.h"
+#include "lef/lefrSettings.h"
+
+namespace LefDefParser {
+
+namespace {
+
+enum lefTokenCode {
+#define LEF_KEYWORD(name, text, code, debugName) name = code,
+#define LEF_TOKEN(name, code, debugName) name = code,
+#include "lef/lef_tokens.def"
+};
+
+const int kFirstBlock = 4;
+
+[[noreturn]] void outOfMemory() {
+  fputs("ERROR (LEFPARS-1009): Not enough memory, stop parsing!\n", stderr);
+  exit(1);
+}
+
+void* checkedRealloc(void* p, size_t size, bool plainHeap) {
+  void* q = plainHeap ? realloc(p, size) : lefRealloc(p, size);
+  if (!q) outOfMemory();
+  return q;
+}
+
+// toupper and isalpha of the default locale, without a call per character.
+inline char upperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+inline bool isLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+inline bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// Copies the text upper-cased; returns its length.
+size_t lefuc_array(const char* source, char* dest) {
+  const char* start = source;
+  while (*source) *dest++ = upperChar(*source++);
+  *dest = '\0';
+  return source - start;
+}
+
+// Names that start with '&' are looked up upper-cased, so they are stored
+// that way whatever the case sensitivity.
+std::string tableKey(const char* name) {
+  if (name[0] != '&') return strip_case(name);
+  std::string key(name);
+  for (char& c : key) c = upperChar(c);
+  return key;
+}
+
+void print_nlines(int line) {
+  LEFI_LINE_NUMBER_FUNCTION fn = lefSettings->LineNumberFunction;
+  if (fn && line % lefSettings->DeltaNumberLines == 0) fn(line);
+}
+
+void newLine() { print_nlines(++lefData->lineNumber); }
+
+// Reads up to size bytes through the caller's read function or fread.
+size_t readBlock(char* buf, size_t size) {
+  LEFI_READ_FUNCTION fn = lefSettings->ReadFunction;
+  return fn ? fn(lefData->lefrFile, buf, size) : fread(buf, 1, size, lefData->lefrFile);
+}
+
+// A failing stream is an incomplete file, not a short one.
+void endInput() {
+  lefData->inputEnded = 1;
+  if (!lefSettings->ReadFunction && lefData->lefrFile && ferror(lefData->lefrFile)) {
+    lefError(1002, "Incomplete lef file.");
+    lefData->eofReported = 1;
+  }
+}
+
+// Refills the block; false at the end of input.
+bool lefReloadBuffer() {
+  lefrData* d = lefData;
+  if (d->inputEnded || !d->lefrFile) return false;
+  size_t got = 0;
+  if (d->first_buffer) {
+    d->first_buffer = 0;
+    // A reader that returns short blocks still gets its four bytes.
+    while (got < kFirstBlock) {
+      size_t n = readBlock(d->current_buffer + got, kFirstBlock - got);
+      if (n == 0) break;
+      got += n;
+    }
+    if (got < kFirstBlock) {
+      endInput();
+      return false;
+    }
+    d->encrypted = encIsEncrypted(reinterpret_cast<unsigned char*>(d->current_buffer));
+  } else {
+    got = readBlock(d->current_buffer, kLefInputBufSize);
+    if (got == 0) {
+      endInput();
+      return false;
+    }
+  }
+  d->next = d->current_buffer;
+  d->end = d->current_buffer + got;
+  return true;
+}
+
+// Pending texts come first; an exhausted text gives way to the one below it
+// and finally to the file.
+int lefGetcSlow() {
+  lefrData* d = lefData;
+  while (d->input_level >= 0) {
+    const std::string& text = d->inputStack[d->input_level];
+    size_t& pos = d->inputStackPos[d->input_level];
+    if (pos < text.size()) return static_cast<unsigned char>(text[pos++]);
+    d->input_level--;
+  }
+  for (;;) {
+    if (d->next == d->end && !lefReloadBuffer()) return EOF;
+    unsigned char c = static_cast<unsigned char>(*d->next++);
+    if (c != '\r') return c;
+  }
+}
+
+inline int lefGetc() {
+  lefrData* d = lefData;
+  if (d->input_level < 0 && d->next != d->end && *d->next != '\r')
+    return static_cast<unsigned char>(*d->next++);
+  return lefGetcSlow();
+}
+
+void UNlefGetc(char ch) {
+  lefrData* d = lefData;
+  if (d->input_level >= 0) {
+    if (d->inputStackPos[d->input_level] > 0) d->inputStackPos[d->input_level]--;
+    return;
+  }
+  if (d->next <= d->current_buffer) {
+    lefError(1111, "UNlefGetc: buffer access violation.");
+    return;
+  }
+  *--d->next = ch;
+}
+
+// Doubles the three token buffers; returns the write position in the new
+// current buffer.
+char* growTokenBuffers(char* pos) {
+  lefrData* d = lefData;
+  size_t used = pos - d->currentToken;
+  d->tokenSize *= 2;
+  d->currentToken = static_cast<char*>(checkedRealloc(d->currentToken, d->tokenSize, true));
+  d->prevToken = static_cast<char*>(checkedRealloc(d->prevToken, d->tokenSize, true));
+  d->upperToken = static_cast<char*>(checkedRealloc(d->upperToken, d->tokenSize, true));
+  return d->currentToken + used;
+}
+
+// Appends one character to the token, growing the buffers when full.
+inline char* IncCurPos(char* pos, char c) {
+  if (pos - lefData->currentToken >= lefData->tokenSize - 1) pos = growTokenBuffers(pos);
+  *pos++ = c;
+  return pos;
+}
+
+bool isBlank(int c) { return c == ' ' || c == '\t' || (c == '\n' && !lefData->lefNlToken); }
+
+void debugNewline(const char* text) {
+  if (lefiDebug(11)) printf("%s", text);
+}
+
+// The next word of the pending texts; false when none is left.
+bool GetTokenFromStack() {
+  lefrData* d = lefData;
+  while (d->input_level >= 0) {
+    const std::string& text = d->inputStack[d->input_level];
+    size_t& pos = d->inputStackPos[d->input_level];
+    while (pos < text.size() && isBlank(static_cast<unsigned char>(text[pos]))) pos++;
+    if (pos >= text.size()) {
+      d->input_level--;
+      continue;
+    }
+    char* out = lefData->currentToken;
+    if (text[pos] == '\n') {
+      pos++;
+      out = IncCurPos(out, '\n');
+      *out = '\0';
+      if (lefiDebug(11)) printf("Stack[%d] Newline token\n", d->input_level);
+      return true;
+    }
+    while (pos < text.size() && text[pos] != ' ' && text[pos] != '\t' && text[pos] != '\n') {
+      if (static_cast<unsigned char>(text[pos]) > 127) d->hasNonAscii = 1;
+      out = IncCurPos(out, text[pos++]);
+    }
+    if (out > lefData->currentToken + 1 && out[-1] == '"') out--;
+    *out = '\0';
+    if (lefiDebug(11))
+      printf("Stack[%d]: <%s>, dm=%d\n", d->input_level, lefData->currentToken,
+             d->lefDumbMode);
+    return true;
+  }
+  return false;
+}
+
+// Reads a quoted string after its opening quote; false ends the input.
+bool readQuoted(char* out) {
+  bool escapes = !lefSettings->DisPropStrProcess;
+  for (;;) {
+    int c = lefGetc();
+    if (c == EOF) break;
+    if (c == '"') {
+      *out = '\0';
+      int after = lefGetc();
+      if (after == EOF || after == ' ') {
+        if (after != EOF) UNlefGetc(static_cast<char>(after));
+        return true;
+      }
+      UNlefGetc(static_cast<char>(after));
+      lefData->spaceMissing = 1;
+      return false;
+    }
+    if (c == '\\' && escapes) {
+      c = lefGetc();
+      if (c == '\n' || c == EOF) break;
+    }
+    if (c == '\n') newLine();
+    if (c > 127) lefData->hasNonAscii = 1;
+    out = IncCurPos(out, static_cast<char>(c));
+  }
+  *out = '\0';
+  lefError(6015, "Unexpected end of the LEF file.");
+  lefData->eofReported = 1;
+  return false;
+}
+
+// One raw word, newline or quoted string into the current token buffer.
+bool GetToken() {
+  lefrData* d = lefData;
+  d->tokenCount++;
+  d->hasNonAscii = 0;
+  if (d->input_level >= 0 && GetTokenFromStack()) return true;
+
+  int c;
+  do {
+    c = lefGetc();
+    if (c == '\n') {
+      newLine();
+      if (d->lefNlToken) {
+        debugNewline("Newline token\n");
+        char* out = IncCurPos(lefData->currentToken, '\n');
+        *out = '\0';
+        return true;
+      }
+    }
+  } while (c == ' ' || c == '\t' || c == '\n');
+  if (c == EOF) {
+    strcpy(lefData->currentToken, lefData->prevToken);
+    return false;
+  }
+
+  char* out = IncCurPos(lefData->currentToken, static_cast<char>(c));
+  if (c == '"') return readQuoted(out);
+  if (c > 127) d->hasNonAscii = 1;
+  bool shift = !lefData->namesCaseSensitive && lefSettings->ShiftCase;
+  if (shift && c >= 'a' && c <= 'z') out[-1] = static_cast<char>(c - 'a' + 'A');
+  for (;;) {
+    c = lefGetc();
+    if (c == ' ' || c == '\t' || c == '\n' || c == EOF) break;
+    if (c > 127) d->hasNonAscii = 1;
+    if (shift && c >= 'a' && c <= 'z') c = c - 'a' + 'A';
+    out = IncCurPos(out, static_cast<char>(c));
+  }
+  *out = '\0';
+  if (c != EOF) UNlefGetc(static_cast<char>(c));
+  return true;
+}
+
+// Skips a comment; false at the end of input.
+bool skipComment() {
+  int c;
+  while ((c = lefGetc()) != '\n')
+    if (c == EOF) return false;
+  newLine();
+  return true;
+}
+
+// Whether the name may expand now: the stack has room, the name is not
+// being expanded already (a recursive alias would never end), and the
+// read's expansions stay within their budget (nested references could
+// otherwise multiply without end).
+bool mayExpand(const char* name) {
+  lefrData* d = lefData;
+  if (d->input_level >= kLefInputStackSize - 1 || d->expandedChars > kLefExpansionBudget)
+    return false;
+  for (int i = 0; i <= d->input_level; i++)
+    if (d->inputStackName[i] == name) return false;
+  return true;
+}
+
+void pushText(const char* name, const std::string& text) {
+  lefrData* d = lefData;
+  d->input_level++;
+  d->inputStack[d->input_level] = text;
+  d->inputStackName[d->input_level] = name;
+  d->inputStackPos[d->input_level] = 0;
+  d->expandedChars += text.size();
+}
+
+bool endsWith(const std::string& text, const char* suffix) {
+  size_t n = strlen(suffix);
+  return text.size() >= n && text.compare(text.size() - n, n, suffix) == 0;
+}
+
+// Reads "&ALIAS name = text &ENDALIAS".
+void lefStoreAlias() {
+  if (!GetToken()) return;
+  std::string name = lefData->currentToken;
+  if (!GetToken() || strcmp(lefData->currentToken, "=") != 0) lefError(1000, "Expecting '='");
+
+  static const char kEnd[] = "&ENDALIAS";
+  const size_t endLen = sizeof(kEnd) - 1;
+  std::string body;
+  for (;;) {
+    size_t lineStart = body.size();
+    int c;
+    while ((c = lefGetc()) != EOF) {
+      body += static_cast<char>(c);
+      if (c == '\n') {
+        newLine();
+        break;
+      }
+    }
+    // A marker may straddle the previous line's end.
+    size_t from = lineStart >= endLen ? lineStart - endLen + 1 : 0;
+    for (size_t i = from; i + endLen <= body.size(); i++) {
+      if (strncasecmp(body.c_str() + i, kEnd, endLen) == 0) {
+        body.resize(i);
+        lefData->alias_set[tableKey(name.c_str())] = body;
+        return;
+      }
+    }
+    if (c == EOF) {
+      lefError(1001, "End of file in &ALIAS");
+      return;
+    }
+  }
+}
+
+int returnString(const char* text) {
+  lefyylval.string = ringCopy(text);
+  return T_STRING;
+}
+
+int lefamper_lookup(const char* word) {
+  double num;
+  int flag;
+  const char* text;
+  if (lefGetDoubleDefine(word, &num)) {
+    lefyylval.dval = num;
+    return NUMBER;
+  }
+  if (lefGetIntDefine(word, &flag)) return flag ? K_TRUE : K_FALSE;
+  if (lefGetStringDefine(word, &text)) {
+    auto it = lefSettings->Keyword_set.find(text);
+    if (it != lefSettings->Keyword_set.end()) return it->second;
+    lefyylval.string = ringCopy(text);
+    return text[0] == '"' ? QSTRING : T_STRING;
+  }
+  return returnString(word);
+}
+
+// Text of a HISTORY statement up to a ';' after white space.
+void readHistory() {
+  std::string& text = lefData->History_text;
+  int prev = ' ';
+  for (;;) {
+    int c = lefGetc();
+    if (c == EOF) {
+      lefError(6015, "Unexpected end of the LEF file.");
+      lefData->eofReported = 1;
+      return;
+    }
+    if (c == ';' && (prev == ' ' || prev == '\t' || prev == '\n')) return;
+    if (c == '\n') newLine();
+    text += static_cast<char>(c);
+    prev = c;
+  }
+}
+
+// Tag and body of a BEGINEXT; returns the token for the grammar.
+int readExtension() {
+  std::string& text = lefData->History_text;
+  bool opened = false;
+  size_t tagStart = 0;
+  for (;;) {
+    int c = lefGetc();
+    if (c == EOF) return K_BEGINEXT;
+    if (c == '\n') {
+      newLine();
+      lefError(1003, "tag is missing for BEGINEXT");
+      return K_BEGINEXT;
+    }
+    text += static_cast<char>(c);
+    if (c == '"') {
+      if (!opened) {
+        opened = true;
+        tagStart = text.size();
+        continue;
+      }
+      if (text.size() == tagStart + 1) {
+        lefError(1004, "Tag for BEGINEXT is empty");
+        return K_BEGINEXT;
+      }
+      break;
+    }
+    if (!opened && c != ' ') {
+      lefError(1005, "\" is missing in tag");
+      return K_BEGINEXT;
+    }
+  }
+  bool inQuote = false;
+  for (;;) {
+    int c = lefGetc();
+    if (c == EOF) break;
+    if (c == '\n') newLine();
+    if (c == '"') inQuote = !inQuote;
+    text += static_cast<char>(c);
+    if (endsWith(text, "ENDEXT")) {
+      if (inQuote) lefError(1006, "Ending \" is missing");
+      break;
+    }
+    if (endsWith(text, "END LIBRARY")) {
+      lefError(1007, "ENDEXT is missing");
+      return 1;
+    }
+  }
+  return K_BEGINEXT;
+}
+
+bool startsNumber(const char* tok) {
+  return isDigit(static_cast<unsigned char>(tok[0])) || tok[0] == '.' ||
+         (tok[0] == '-' && tok[1] != '\0');
+}
+
+// strtod of the whole token; false when strtod would stop early. Plain
+// decimals of up to 15 digits are exact as integer over power of ten, which
+// one division rounds as strtod does; anything else goes to strtod.
+bool toNumber(const char* tok, double* value) {
+  static const double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const char* p = tok;
+  bool negative = *p == '-';
+  if (negative) p++;
+  long long mantissa = 0;
+  int digits = 0, fraction = 0;
+  bool point = false;
+  for (; *p; p++) {
+    if (isDigit(static_cast<unsigned char>(*p))) {
+      mantissa = mantissa * 10 + (*p - '0');
+      digits++;
+      fraction += point;
+    } else if (*p == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (*p == '\0' && digits > 0 && digits <= 15) {
+    double v = static_cast<double>(mantissa) / kPow10[fraction];
+    *value = negative ? -v : v;
+    return true;
+  }
+  char* end;
+  *value = strtod(tok, &end);
+  return *end == '\0';
+}
+
+}  // namespace
+
+char* ringCopy(const char* text) {
+  lefrData* d = lefData;
+  int len = static_cast<int>(strlen(text)) + 1;
+  int place = d->ringPlace;
+  d->ringPlace = (place + 1) % kLefRingSize;
+  if (d->ringSizes[place] < len) {
+    d->ring[place] = static_cast<char*>(checkedRealloc(d->ring[place], len, false));
+    d->ringSizes[place] = len;
+  }
+  memcpy(d->ring[place], text, len);
+  return d->ring[place];
+}
+
+std::string strip_case(const char* text) {
+  std::string out(text);
+  if (!lefData->namesCaseSensitive)
+    for (char& c : out) c = upperChar(c);
+  return out;
+}
+
+int lefGetKeyword(const char* text, int* token) {
+  auto it = lefSettings->Keyword_set.find(text);
+  if (it == lefSettings->Keyword_set.end()) return 0;
+  *token = it->second;
+  return 1;
+}
+
+namespace {
+
+template <class Map>
+const typename Map::mapped_type* findDefined(const Map& map, const char* text) {
+  if (map.empty()) return nullptr;
+  auto it = map.find(strip_case(text));
+  return it == map.end() ? nullptr : &it->second;
+}
+
+}  // namespace
+
+int lefGetAlias(const char* text, const char** value) {
+  const std::string* found = findDefined(lefData->alias_set, text);
+  if (found) *value = found->c_str();
+  return found != nullptr;
+}
+
+int lefGetStringDefine(const char* text, const char** value) {
+  const std::string* found = findDefined(lefData->defines_set, text);
+  if (found) *value = found->c_str();
+  return found != nullptr;
+}
+
+int lefGetIntDefine(const char* text, int* value) {
+  const int* found = findDefined(lefData->defineb_set, text);
+  if (found) *value = *found;
+  return found != nullptr;
+}
+
+int lefGetDoubleDefine(const char* text, double* value) {
+  const double* found = findDefined(lefData->define_set, text);
+  if (found) *value = *found;
+  return found != nullptr;
+}
+
+void lefAddStringDefine(const char* name, const char* value) {
+  lefData->defines_set[tableKey(name)] = std::string("\"") + value;
+  lefData->inDefine = 0;
+}
+
+void lefAddBooleanDefine(const char* name, int value) {
+  lefData->defineb_set[tableKey(name)] = value;
+}
+
+void lefAddNumDefine(const char* name, double value) {
+  lefData->define_set[tableKey(name)] = value;
+}
+
+void lefSetNonDefault(const char* name) {
+  free(lefData->ndName);
+  lefData->ndName = strdup(name);
+  if (!lefData->ndName) outOfMemory();
+}
+
+void lefUnsetNonDefault() {
+  lefData->lefNdRule = 0;
+  free(lefData->ndName);
+  lefData->ndName = nullptr;
+}
+
+const char* lef_kywd(int token) {
+  switch (token) {
+#define LEF_KEYWORD(name, text, code, debugName) \
+  case code:                                     \
+    return debugName;
+#define LEF_TOKEN(name, code, debugName) \
+  case code:                             \
+    return debugName;
+#include "lef/lef_tokens.def"
+  }
+  return "bogus";
+}
+
+int lefsublex() {
+  lefrData* d = lefData;
+  lefrData* p = lefData;
+  // The previous token is kept by swapping buffers (all three have the same
+  // size); at the end of input the current token is put back.
+  std::swap(d->prevToken, d->currentToken);
+
+  char* tok;
+  for (;;) {
+    if (!GetToken()) return 0;
+    tok = d->currentToken;
+    if (tok[0] == lefSettings->CommentChar) {
+      if (!skipComment()) return 0;
+      continue;
+    }
+    if (tok[0] != '&') break;
+    for (char* c = tok; *c; c++) *c = upperChar(*c);
+    if (strcmp(tok, "&ALIAS") == 0) {
+      lefStoreAlias();
+      continue;
+    }
+    if (strncmp(tok, "&DEFINE", 7) == 0) {
+      p->inDefine = 1;
+      break;
+    }
+    const char* text;
+    if ((lefGetAlias(tok, &text) || (!p->inDefine && lefGetStringDefine(tok, &text))) &&
+        mayExpand(tok)) {
+      pushText(tok, text);
+      continue;
+    }
+    break;
+  }
+
+  if (p->hasNonAscii) {
+    lefErrorf(1008,
+              "Invalid characters found in '%s'.\nThese characters might have created by "
+              "character types other than English.",
+              tok);
+    return 0;
+  }
+  if (p->afterExtension && strcmp(tok, "END") == 0) p->afterExtension = 0;
+  if ((p->doneLib && d->versionNum < 5.6) || p->afterExtension || p->ge56done) {
+    lefInfo(3000, "There are still data after the END LIBRARY");
+    return 0;
+  }
+  if (tok[0] == '"') {
+    lefyylval.string = ringCopy(tok + 1);
+    return QSTRING;
+  }
+  if (p->lefDumbMode >= 0) p->lefDumbMode--;
+  if (p->lefNoNum >= 0) p->lefNoNum--;
+
+  if (startsNumber(tok)) {
+    double num;
+    if (toNumber(tok, &num) && p->lefNoNum < 0) {
+      lefyylval.dval = num;
+      return NUMBER;
+    }
+    return returnString(tok);
+  }
+  if (p->lefNdRule && strcmp(tok, "END") != 0) {
+    if (p->ndName && strcmp(tok, p->ndName) == 0) return returnString(tok);
+    p->lefDumbMode = -1;
+  }
+  if (p->lefDumbMode >= 0) {
+    if (tok[1] == '\0' && strchr("()+;*", tok[0])) {
+      if (tok[0] == ';' || tok[0] == '+') p->lefDumbMode = 0;
+      return static_cast<unsigned char>(tok[0]);
+    }
+    if (p->lefNewIsKeyword && strcmp(tok, "NEW") == 0) return K_NEW;
+    return returnString(tok);
+  }
+  unsigned char first = static_cast<unsigned char>(tok[0]);
+  if (!isLetter(first) && first != '&' && first != '_') {
+    if (tok[1] == '\0') return first;
+    if (strcmp(tok, ">=") == 0) return K_GE;
+    if (strcmp(tok, "<=") == 0) return K_LE;
+    if (strcmp(tok, "<>") == 0) return K_NE;
+    if (tok[0] == ';') {
+      lefError(1009, "Symbol ';' should be separated by space(s).");
+      return 0;
+    }
+    lefError(6016, "Odd punctuation found.");
+    d->eofReported = 1;
+    return 0;
+  }
+
+  size_t length = lefuc_array(tok, d->upperToken);
+  p->History_text.clear();
+  auto keyword = lefSettings->Keyword_set.find(std::string_view(d->upperToken, length));
+  if (keyword == lefSettings->Keyword_set.end()) {
+    if (tok[0] == '&') return lefamper_lookup(tok);
+    // NOT has no keyword entry; it is an operator only inside a define.
+    if (p->inDefine && strcmp(d->upperToken, "NOT") == 0) return K_NOT;
+    return returnString(tok);
+  }
+  int code = keyword->second;
+  if (code == K_HISTORY) {
+    readHistory();
+  } else if (code == K_BEGINEXT) {
+    return readExtension();
+  }
+  return code;
+}
+
+int lefyylex() {
+  int token = lefsublex();
+  if (lefiDebug(13)) {
+    if (token == 0)
+      printf("yylex NIL");
+    else if (token < 256)
+      printf("yylex char %c\n", token);
+    else if (token == QSTRING)
+      printf("yylex quoted string '%s'\n", lefyylval.string);
+    else if (token == T_STRING)
+      printf("yylex string '%s'\n", lefyylval.string);
+    else if (token == NUMBER)
+      printf("yylex number %f\n", lefyylval.dval);
+    else
+      printf("yylex keyword %s\n", lef_kywd(token));
+  }
+  if (token != 0) return token;
+  if (lefData->doneLib) return 0;
+  if (lefData->spaceMissing) return -1;
+  lefError(1002, "Incomplete lef file.");
+  lefData->eofReported = 1;
+  return -1;
+}
+
+}  // namespace LefDefParser

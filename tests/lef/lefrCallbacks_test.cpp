@@ -1,0 +1,147 @@
+// Callback registration, the unused-callback count and report, sessions.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "lefrReadFixture.h"
+
+namespace lefTest {
+namespace {
+
+using namespace LefDefParser;
+using Lines = std::vector<std::string>;
+
+const char* const kUnitsFile =
+    "VERSION 5.6 ;\nUNITS\nDATABASE MICRONS 100 ;\nEND UNITS\nMANUFACTURINGGRID 0.5 ;\n"
+    "END LIBRARY\n";
+
+std::string printUnused() {
+  char* buf = nullptr;
+  size_t len = 0;
+  FILE* f = open_memstream(&buf, &len);
+  lefrPrintUnusedCallbacks(f);
+  fclose(f);
+  std::string out(buf, len);
+  free(buf);
+  return out;
+}
+
+int onUnits(lefrCallbackType_e, lefiUnits*, void*) {
+  journal("Units");
+  return 0;
+}
+
+TEST_F(LefReadTest, UnusedStatementsAreCountedAndReported) {
+  lefrSetRegisterUnusedCallbacks();
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_EQ(printUnused(),
+            "WARNING (LEFPARS-201): LEF items that were present but ignored because of no "
+            "callback:\nVersion 1\nUnits 1\nManufacturing 1\nLibraryEnd 1\n");
+}
+
+TEST_F(LefReadTest, RegisteredCallbacksAreNotCounted) {
+  lefrSetUnitsCbk(onUnits);
+  lefrSetRegisterUnusedCallbacks();
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_EQ(calls(), Lines{"Units"});
+  EXPECT_EQ(printUnused(),
+            "WARNING (LEFPARS-201): LEF items that were present but ignored because of no "
+            "callback:\nVersion 1\nManufacturing 1\nLibraryEnd 1\n");
+}
+
+TEST_F(LefReadTest, UnusedReportWithoutRegistrationSaysSo) {
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_EQ(printUnused(), "ERROR (LEFPARS-101): lefrSetRegisterUnusedCallbacks was not called "
+                           "to setup this data.\n");
+}
+
+TEST_F(LefReadTest, UnusedReportLabelsEveryCode) {
+  lefrSetRegisterUnusedCallbacks();
+  EXPECT_EQ(printUnused(), "");
+  // Macro details print nothing; codes without a slot are bogus.
+  for (int code : {1, 2, 2, 47, 48, 49, 50, 51, 56, 57, 70})
+    EXPECT_EQ(lefrCountFunc(static_cast<lefrCallbackType_e>(code), nullptr, nullptr), 0);
+  EXPECT_EQ(printUnused(),
+            "WARNING (LEFPARS-201): LEF items that were present but ignored because of no "
+            "callback:\nVersion 1\nVersion 2\nBOGUS ENTRY 1\n");
+}
+
+TEST_F(LefReadTest, CountFunctionRejectsCodesOutsideItsTable) {
+  lefrSetRegisterUnusedCallbacks();
+  EXPECT_EQ(lefrCountFunc(static_cast<lefrCallbackType_e>(100), nullptr, nullptr), 1);
+  EXPECT_EQ(lefrCountFunc(static_cast<lefrCallbackType_e>(-1), nullptr, nullptr), 1);
+  EXPECT_EQ(lefrCountFunc(static_cast<lefrCallbackType_e>(99), nullptr, nullptr), 0);
+  EXPECT_EQ(lefrUnusedCount[99], 1);
+}
+
+int onUnused(lefrCallbackType_e type, void* data, void*) {
+  journal(std::to_string(type) + (data ? " data" : " null"));
+  return 0;
+}
+
+TEST_F(LefReadTest, UnusedFunctionGetsPointersAndNullForValues) {
+  lefrSetUnusedCallbacks(onUnused);
+  EXPECT_EQ(read(kUnitsFile), 0);
+  // The version text (2) and the units (5) are pointers; the grid (43) is a
+  // number and the library end (58) passes null.
+  EXPECT_EQ(calls(), (Lines{"2 data", "5 data", "43 null", "58 null"}));
+}
+
+TEST_F(LefReadTest, UnusedFunctionResultStopsTheRead) {
+  lefrSetUnusedCallbacks([](lefrCallbackType_e, void*, void*) { return 3; });
+  EXPECT_EQ(read(kUnitsFile), 3);
+}
+
+TEST_F(LefReadTest, UnsetCallbacksEmptiesTheTable) {
+  lefrSetUnitsCbk(onUnits);
+  lefrUnsetCallbacks();
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_TRUE(calls().empty());
+  lefrSetUnitsCbk(onUnits);
+  lefrUnsetUnitsCbk();
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_TRUE(calls().empty());
+}
+
+TEST_F(LefReadTest, CallbacksStayAcrossReads) {
+  lefrClear();
+  // Registered before lefrInit: the setter creates what it needs.
+  lefrSetUnitsCbk(onUnits);
+  lefrSetLogFunction(logError);
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_EQ(calls(), (Lines{"Units", "Units"}));
+}
+
+TEST_F(LefReadTest, SessionCannotStartAfterAConfigurationCall) {
+  lefrClear();
+  lefrSetLayerCbk(nullptr);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(lefrInitSession(1), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "ERROR: Attempt to call configuration function 'lefrSetLayerCbk' in LEF parser "
+            "before lefrInit() call in session-based mode.\n");
+  EXPECT_STREQ(init_call_func, "lefrSetLayerCbk");
+  EXPECT_EQ(lefrInitSession(0), 0);
+}
+
+struct MaskCase {
+  int number;
+  int valid;
+};
+
+class MaskNumbers : public ::testing::TestWithParam<MaskCase> {};
+
+TEST_P(MaskNumbers, HaveAtMostThreeDigitsFromZeroToThree) {
+  EXPECT_EQ(validateMaskNumber(GetParam().number), GetParam().valid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, MaskNumbers,
+                         ::testing::Values(MaskCase{0, 1}, MaskCase{3, 1}, MaskCase{123, 1},
+                                           MaskCase{333, 1}, MaskCase{103, 1}, MaskCase{4, 0},
+                                           MaskCase{14, 0}, MaskCase{1233, 0},
+                                           MaskCase{1000, 0}, MaskCase{-1, 0}));
+
+}  // namespace
+}  // namespace lefTest
