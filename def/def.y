@@ -350,17 +350,6 @@ pt: '(' NUMBER NUMBER ')'
  * ===================================================================================== */
 
 %code {
-// Working state of the section rules. Every field is set at the start of the statement
-// that reads it, so nothing carries over from one read to the next.
-struct SectionState {
-  int netOsnet = 0;  // 1 in NETS, 2 in SPECIALNETS
-  int shield = 0;    // paths go to the net's shield entry (SHIELD or NOSHIELD before 5.4)
-  int needCbk = 0;   // a list of the net reached its hand-out size
-  int wireMask = 0;  // MASK for the next special-net shape
-  int pinPort = 0;   // shapes and placement go to the pin's last PORT
-  int viaRule = 0;   // the via has a VIARULE
-};
-static SectionState sections;
 
 // A text the grammar hands on as a token value; never written through.
 static char* keywordText(const char* text) { return const_cast<char*>(text); }
@@ -452,7 +441,7 @@ static bool rowDo(defrData* d, const char* rowName, double xNum, double yNum, bo
 
 // The callback that stores a net of the section being read.
 static bool netStored(defrData* d) {
-  return sections.netOsnet == 2 ? d->callbacks->SNetCbk != nullptr
+  return d->netOsnet == 2 ? d->callbacks->SNetCbk != nullptr
                                 : d->callbacks->NetCbk != nullptr;
 }
 
@@ -473,7 +462,7 @@ static void wiringKeywordsOff(defrData* d) {
 
 // The attributes that apply to the next RECT, POLYGON or VIA of a special net.
 static void resetShapeAttributes(defrData* d) {
-  sections.wireMask = 0;
+  d->wireMask = 0;
   d->specialWireType = "ROUTED";
   d->name1.clear();  // route-status (shield) net
   d->name2.clear();  // shape type
@@ -483,11 +472,11 @@ static void resetShapeAttributes(defrData* d) {
 // wire (or pre-5.4 shield) being read stays, for the paths still to come.
 static void keepOpenWireOnly(defrData* d) {
   defiNet& net = d->Net;
-  if (sections.shield && net.numShields() > 0) {
+  if (d->shield && net.numShields() > 0) {
     std::string name = net.shield(net.numShields() - 1)->shieldName();
     net.freeShield();
     net.addShield(name.c_str());
-  } else if (!sections.shield && net.numWires() > 0) {
+  } else if (!d->shield && net.numWires() > 0) {
     const defiWire* open = net.wire(net.numWires() - 1);
     std::string type = open->wireType();
     bool shielded = open->wireShieldNetName() != nullptr;
@@ -521,7 +510,7 @@ static bool pathViaArray(defrData* d, int mask, const char* via, int orient, dou
                    "the value. The value specified is 0.\nUpdate your DEF file with the correct "
                    "value and then try again.\n"))
     return true;
-  if (sections.netOsnet == 2) {
+  if (d->netOsnet == 2) {
     if (pathStored(d)) {
       addPathVia(d, mask, via, orient);
       d->Path.addViaData(toIntTrunc(numX), toIntTrunc(numY), toIntTrunc(stepX),
@@ -551,7 +540,7 @@ static bool pinError(defrData* d, int num, const std::string& text) {
 // A shape of the pin, or of its last PORT while one is being read.
 #define PIN_SHAPE(name, ...)                                 \
   do {                                                       \
-    if (sections.pinPort)                                    \
+    if (defData->pinPort)                                    \
       defData->Pin.addPort##name(__VA_ARGS__);               \
     else                                                     \
       defData->Pin.add##name(__VA_ARGS__);                   \
@@ -938,12 +927,12 @@ source_type: comp_source
 nets_section: K_NETS NUMBER ';'
     {
       CALLBACK(defData->callbacks->NetStartCbk, defrNetStartCbkType, toIntRounded($2));
-      sections.netOsnet = 1;
+      defData->netOsnet = 1;
     }
     nets K_END K_NETS
     {
       defData->Subnet.reset();
-      sections.netOsnet = 0;
+      defData->netOsnet = 0;
       CALLBACK(defData->callbacks->NetEndCbk, defrNetEndCbkType, nullptr);
     }
   ;
@@ -965,9 +954,9 @@ start_net: %empty
       NAME_MODE(INT_MAX);
       defData->mustjoin_is_keyword = defData->nondef_is_keyword = 1;
       defData->Subnet.reset();
-      sections.needCbk = 0;
-      sections.shield = 0;
-      if (sections.netOsnet == 2) resetShapeAttributes(defData);
+      defData->needCbk = 0;
+      defData->shield = 0;
+      if (defData->netOsnet == 2) resetShapeAttributes(defData);
     }
   ;
 
@@ -1021,7 +1010,7 @@ net_option: '+' net_type
       NAME_MODE(1);
     }
     paths
-    { wiringKeywordsOff(defData); sections.needCbk = 0; }
+    { wiringKeywordsOff(defData); defData->needCbk = 0; }
   | '+' K_SOURCE source_type
     { if (defData->callbacks->NetCbk) defData->Net.setSource($3); }
   | '+' K_FIXEDBUMP
@@ -1076,13 +1065,13 @@ net_option: '+' net_type
         } else {
           defData->Net.addNoShield("");
           wiringKeywordsOff(defData);
-          sections.shield = 1;
+          defData->shield = 1;
         }
       }
       NAME_MODE(1);
     }
     paths
-    { wiringKeywordsOff(defData); sections.needCbk = 0; sections.shield = 0; }
+    { wiringKeywordsOff(defData); defData->needCbk = 0; defData->shield = 0; }
   | '+' K_SUBNET set_name_mode T_STRING
     {
       if (defData->callbacks->NetCbk) {
@@ -1209,7 +1198,7 @@ paths: path
 path: path_layer path_options path_first_point set_path_mode path_items
     {
       if (pathStored(defData))
-        defData->pathIsDone(sections.shield, 0, sections.netOsnet, &sections.needCbk);
+        defData->pathIsDone(defData->shield, 0, defData->netOsnet, &defData->needCbk);
     }
   ;
 
@@ -1359,11 +1348,11 @@ path_orient: %empty { $$ = -1; }
 snets_section: K_SNETS NUMBER ';'
     {
       CALLBACK(defData->callbacks->SNetStartCbk, defrSNetStartCbkType, toIntRounded($2));
-      sections.netOsnet = 2;
+      defData->netOsnet = 2;
     }
     snets K_END K_SNETS
     {
-      sections.netOsnet = 0;
+      defData->netOsnet = 0;
       CALLBACK(defData->callbacks->SNetEndCbk, defrSNetEndCbkType, nullptr);
     }
   ;
@@ -1433,7 +1422,7 @@ snet_option: '+' K_WIDTH T_STRING NUMBER
       if (defData->callbacks->SNetCbk) {
         if (defData->VersionNum < 5.4) {
           defData->Net.addShield($4);
-          sections.shield = 1;
+          defData->shield = 1;
         } else {
           defData->Net.addWire("SHIELD", $4);
         }
@@ -1448,7 +1437,7 @@ snet_option: '+' K_WIDTH T_STRING NUMBER
     {
       int use = maskCheck(defData, defrWarnSNet, $3);
       if (use < 0) YYABORT;
-      if (use > 0) sections.wireMask = toIntTrunc($3);
+      if (use > 0) defData->wireMask = toIntTrunc($3);
     }
   | '+' K_POLYGON set_name_mode T_STRING { defData->Geometries.Reset(); } polygon_points
     {
@@ -1458,7 +1447,7 @@ snet_option: '+' K_WIDTH T_STRING NUMBER
               "version 5.6 and later.\nHowever, your DEF file is defined with version %g",
               defData->VersionNum));
       } else if (defData->callbacks->SNetCbk) {
-        defData->Net.addPolygon($4, &defData->Geometries, &sections.needCbk, sections.wireMask,
+        defData->Net.addPolygon($4, &defData->Geometries, &defData->needCbk, defData->wireMask,
                                 defData->specialWireType, defData->name2.c_str(),
                                 defData->name1.c_str());
       }
@@ -1471,7 +1460,7 @@ snet_option: '+' K_WIDTH T_STRING NUMBER
             "version 5.6 and later.\nHowever, your DEF file is defined with version %g",
             defData->VersionNum));
       if (defData->callbacks->SNetCbk)
-        defData->Net.addRect($4, $5.x, $5.y, $6.x, $6.y, &sections.needCbk, sections.wireMask,
+        defData->Net.addRect($4, $5.x, $5.y, $6.x, $6.y, &defData->needCbk, defData->wireMask,
                              defData->specialWireType, defData->name2.c_str(),
                              defData->name1.c_str());
     }
@@ -1484,7 +1473,7 @@ snet_option: '+' K_WIDTH T_STRING NUMBER
               "version 5.8 and later.\nHowever, your DEF file is defined with version %g",
               defData->VersionNum));
       } else if (defData->callbacks->SNetCbk) {
-        defData->Net.addPts($4, $5, &defData->Geometries, &sections.needCbk, sections.wireMask,
+        defData->Net.addPts($4, $5, &defData->Geometries, &defData->needCbk, defData->wireMask,
                             defData->specialWireType, defData->name2.c_str(),
                             defData->name1.c_str());
       }
@@ -1526,13 +1515,13 @@ snet_wire_done: %empty
     {
       if (defData->callbacks->SNetWireCbk) {
         CALLBACK(defData->callbacks->SNetWireCbk, defrSNetWireCbkType, &defData->Net);
-        if (sections.shield)
+        if (defData->shield)
           defData->Net.freeShield();
         else
           defData->Net.freeWire();
       }
-      sections.needCbk = 0;
-      sections.shield = 0;
+      defData->needCbk = 0;
+      defData->shield = 0;
       wiringKeywordsOff(defData);
     }
   ;
@@ -1543,13 +1532,13 @@ snet_wire_done: %empty
 snet_shape_done: %empty
     {
       resetShapeAttributes(defData);
-      if (sections.needCbk && defData->callbacks->SNetPartialPathCbk) {
+      if (defData->needCbk && defData->callbacks->SNetPartialPathCbk) {
         CALLBACK(defData->callbacks->SNetPartialPathCbk, defrSNetPartialPathCbkType,
                  &defData->Net);
         defData->Net.clearRectPolyNPath();
         defData->Net.clearVia();
         defData->Net.freeWire();
-        sections.needCbk = 0;
+        defData->needCbk = 0;
       }
     }
   ;
@@ -1615,14 +1604,14 @@ spath: T_STRING NUMBER
     spath_options path_first_point set_path_mode path_items
     {
       if (pathStored(defData)) {
-        if (sections.needCbk && defData->callbacks->SNetPartialPathCbk) {
+        if (defData->needCbk && defData->callbacks->SNetPartialPathCbk) {
           CALLBACK(defData->callbacks->SNetPartialPathCbk, defrSNetPartialPathCbkType,
                    &defData->Net);
-          sections.needCbk = 0;
+          defData->needCbk = 0;
           keepOpenWireOnly(defData);
-          defData->pathIsDone(sections.shield, 1, 2, &sections.needCbk);
+          defData->pathIsDone(defData->shield, 1, 2, &defData->needCbk);
         } else {
-          defData->pathIsDone(sections.shield, 0, 2, &sections.needCbk);
+          defData->pathIsDone(defData->shield, 0, 2, &defData->needCbk);
         }
       }
     }
@@ -1677,7 +1666,7 @@ pins: %empty
 pin: '-' set_name_mode T_STRING '+' K_NET set_name_mode T_STRING
     {
       if (pinStored(defData)) defData->Pin.Setup($3, $7);
-      sections.pinPort = 0;
+      defData->pinPort = 0;
     }
     pin_options ';'
     { CALLBACK(defData->callbacks->PinCbk, defrPinCbkType, &defData->Pin); }
@@ -1725,14 +1714,14 @@ pin_option: '+' K_SPECIAL
   | '+' K_PORT
     {
       if (!pinStored(defData)) {
-        sections.pinPort = 1;
+        defData->pinPort = 1;
       } else if (defData->VersionNum < 5.7) {
         PIN_ERROR(6555, defrFormat("The PORT in PINS is available in version 5.7 or later.\n"
                                     "However, your DEF file is defined with version %g.",
                                     defData->VersionNum));
       } else {
         defData->Pin.addPort();
-        sections.pinPort = 1;
+        defData->pinPort = 1;
       }
     }
   | '+' K_LAYER set_name_mode T_STRING
@@ -1771,12 +1760,12 @@ pin_option: '+' K_SPECIAL
   | '+' pin_status pt orient
     {
       if (pinStored(defData)) {
-        if (sections.pinPort)
+        if (defData->pinPort)
           defData->Pin.setPortPlacement($2, $3.x, $3.y, $4);
         else
           defData->Pin.setPlacement($2, $3.x, $3.y, $4);
       }
-      sections.pinPort = 0;
+      defData->pinPort = 0;
     }
   | '+' K_ANTENNAPINPARTIALMETALAREA NUMBER antenna_layer_opt
     { PIN_ANTENNA(6510, "ANTENNAPINPARTIALMETALAREA", addAPinPartialMetalArea, $3, $4); }
@@ -1914,7 +1903,7 @@ vias: %empty
 via: '-' set_name_mode T_STRING
     {
       if (defData->callbacks->ViaCbk) defData->Via.setup($3);
-      sections.viaRule = 0;
+      defData->viaRule = 0;
     }
     via_statements ';'
     {
@@ -1963,7 +1952,7 @@ via_statement: '+' K_RECT set_name_mode T_STRING via_mask pt pt
     T_STRING T_STRING T_STRING '+' K_CUTSPACING NUMBER NUMBER
     '+' K_ENCLOSURE NUMBER NUMBER NUMBER NUMBER
     {
-      sections.viaRule = 1;
+      defData->viaRule = 1;
       if (defData->callbacks->ViaCbk) {
         if (defData->VersionNum < 5.6)
           SECTION_ERROR(defrWarnVia, 6557, defrFormat("The VIARULE statement is available in "
@@ -1978,7 +1967,7 @@ via_statement: '+' K_RECT set_name_mode T_STRING via_mask pt pt
   | '+' K_ROWCOL NUMBER NUMBER
     {
       if (defData->callbacks->ViaCbk) {
-        if (!sections.viaRule)
+        if (!defData->viaRule)
           SECTION_ERROR(defrWarnVia, 6559, "The ROWCOL statement is missing from the VIARULE "
               "statement. Ensure that it exists in the VIARULE statement.");
         else
@@ -1988,7 +1977,7 @@ via_statement: '+' K_RECT set_name_mode T_STRING via_mask pt pt
   | '+' K_ORIGIN NUMBER NUMBER
     {
       if (defData->callbacks->ViaCbk) {
-        if (!sections.viaRule)
+        if (!defData->viaRule)
           SECTION_ERROR(defrWarnVia, 6560, "The ORIGIN statement is missing from the VIARULE "
               "statement. Ensure that it exists in the VIARULE statement.");
         else
@@ -1998,7 +1987,7 @@ via_statement: '+' K_RECT set_name_mode T_STRING via_mask pt pt
   | '+' K_OFFSET NUMBER NUMBER NUMBER NUMBER
     {
       if (defData->callbacks->ViaCbk) {
-        if (!sections.viaRule)
+        if (!defData->viaRule)
           SECTION_ERROR(defrWarnVia, 6561, "The OFFSET statement is missing from the VIARULE "
               "statement. Ensure that it exists in the VIARULE statement.");
         else
@@ -2008,7 +1997,7 @@ via_statement: '+' K_RECT set_name_mode T_STRING via_mask pt pt
   | '+' K_PATTERN T_STRING
     {
       if (defData->callbacks->ViaCbk) {
-        if (!sections.viaRule)
+        if (!defData->viaRule)
           SECTION_ERROR(defrWarnVia, 6562, "The PATTERN statement is missing from the VIARULE "
               "statement. Ensure that it exists in the VIARULE statement.");
         else
@@ -2060,7 +2049,7 @@ property_def: prop_kind
         propTable(defData->session, $1).setPropType(defData->DEFCASE($3), defData->propDataType);
       }
     }
-  | error ';' { yyerrok; yyclearin; }
+  | error ';' { yyerrok; yyclearin; CHKERR(); }
   ;
 
 prop_kind: K_DESIGN { $$ = defrPropDesign; }

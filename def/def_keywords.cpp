@@ -110,6 +110,7 @@ int defrData::tokenFromAlias() {
       if (len > 0 && deftoken[len - 1] == '"') len--;
     }
     putToken(len, '\0');
+    tokenLen = len;
     top.pos = pos;
     return 1;
   }
@@ -184,13 +185,13 @@ int defrData::DefGetToken() {
     UNGETC(c);
   }
   putToken(len, '\0');
+  tokenLen = len;
   return 1;
 }
 
-const char* defrData::ringCopy(const char* text) {
+const char* defrData::ringCopy(const char* text, size_t len) {
   std::vector<char>& slot = ring[ringPlace];
   ringPlace = (ringPlace + 1) % 10;
-  size_t len = strlen(text);
   if (slot.size() < len + 1) slot.resize(len + 1);
   memcpy(slot.data(), text, len + 1);
   return slot.data();
@@ -394,7 +395,7 @@ int defrData::numberToken(DEFYYSTYPE* value) {
   }
   double asReal = strtod(text, &end);
   if (*end != '\0' || no_num >= 0) {
-    value->string = const_cast<char*>(ringCopy(text));
+    value->string = const_cast<char*>(ringCopy(text, tokenLen));
     return T_STRING;
   }
   value->dval = asReal;
@@ -424,29 +425,49 @@ int defrData::stringModeToken(DEFYYSTYPE* value) {
         break;
     }
   }
-  struct ContextWord {
-    const int defrData::*flag;
-    const char* word;
-    int token;
-  };
-  static const ContextWord kWords[] = {
-      {&defrData::by_is_keyword, "BY", K_BY},
-      {&defrData::do_is_keyword, "DO", K_DO},
-      {&defrData::new_is_keyword, "NEW", K_NEW},
-      {&defrData::nondef_is_keyword, "NONDEFAULTRULE", K_NONDEFAULTRULE},
-      {&defrData::mustjoin_is_keyword, "MUSTJOIN", K_MUSTJOIN},
-      {&defrData::step_is_keyword, "STEP", K_STEP},
-      {&defrData::fixed_is_keyword, "FIXED", K_FIXED},
-      {&defrData::cover_is_keyword, "COVER", K_COVER},
-      {&defrData::routed_is_keyword, "ROUTED", K_ROUTED},
-      {&defrData::virtual_is_keyword, "VIRTUAL", K_VIRTUAL},
-      {&defrData::rect_is_keyword, "RECT", K_RECT},
-      {&defrData::virtual_is_keyword, "MASK", K_MASK},
-  };
-  // Context words are all upper-case letters: compare the first letter cheaply first.
-  const char first = static_cast<char>(text[0] & ~0x20);
-  for (const ContextWord& w : kWords) {
-    if (w.word[0] == first && this->*w.flag && isContextWord(text, w.word)) return w.token;
+  // Context words are recognised only while the grammar has switched them on.
+  switch (text[0]) {
+    case 'B':
+    case 'b':
+      if (by_is_keyword && isContextWord(text, "BY")) return K_BY;
+      break;
+    case 'C':
+    case 'c':
+      if (cover_is_keyword && isContextWord(text, "COVER")) return K_COVER;
+      break;
+    case 'D':
+    case 'd':
+      if (do_is_keyword && isContextWord(text, "DO")) return K_DO;
+      break;
+    case 'F':
+    case 'f':
+      if (fixed_is_keyword && isContextWord(text, "FIXED")) return K_FIXED;
+      break;
+    case 'M':
+    case 'm':
+      if (mustjoin_is_keyword && isContextWord(text, "MUSTJOIN")) return K_MUSTJOIN;
+      if (virtual_is_keyword && isContextWord(text, "MASK")) return K_MASK;
+      break;
+    case 'N':
+    case 'n':
+      if (new_is_keyword && isContextWord(text, "NEW")) return K_NEW;
+      if (nondef_is_keyword && isContextWord(text, "NONDEFAULTRULE")) return K_NONDEFAULTRULE;
+      break;
+    case 'R':
+    case 'r':
+      if (routed_is_keyword && isContextWord(text, "ROUTED")) return K_ROUTED;
+      if (rect_is_keyword && isContextWord(text, "RECT")) return K_RECT;
+      break;
+    case 'S':
+    case 's':
+      if (step_is_keyword && isContextWord(text, "STEP")) return K_STEP;
+      break;
+    case 'V':
+    case 'v':
+      if (virtual_is_keyword && isContextWord(text, "VIRTUAL")) return K_VIRTUAL;
+      break;
+    default:
+      break;
   }
   if (orient_is_keyword && (text[1] == '\0' || text[2] == '\0')) {
     if (strcmp(text, "FE") == 0) return K_FE;
@@ -463,7 +484,7 @@ int defrData::stringModeToken(DEFYYSTYPE* value) {
       if (first == o.first && second == o.second) return o.token;
     }
   }
-  value->string = const_cast<char*>(ringCopy(text));
+  value->string = const_cast<char*>(ringCopy(text, tokenLen));
   return T_STRING;
 }
 
@@ -488,7 +509,7 @@ int defrData::wordToken(DEFYYSTYPE* value) {
   }
   int token = 0;
   if (!defGetKeyword(uc_token.data(), &token)) {
-    value->string = const_cast<char*>(ringCopy(text));
+    value->string = const_cast<char*>(ringCopy(text, tokenLen));
     return T_STRING;
   }
   if (token == K_HISTORY) readHistory();
@@ -537,7 +558,7 @@ int defrData::sublex(DEFYYSTYPE* value) {
     return 0;
   }
   if (text[0] == '"') {
-    value->string = const_cast<char*>(ringCopy(text + 1));
+    value->string = const_cast<char*>(ringCopy(text + 1, tokenLen - 1));
     return QSTRING;
   }
   if (dumb_mode >= 0) dumb_mode--;

@@ -483,7 +483,7 @@ void defiPin::print(FILE* f) const {
   for (int i = 0; i < numVias(); i++) {
     fprintf(f, "+ VIA %s %d %d\n", viaName(i), viaPtX(i), viaPtY(i));
   }
-  static const char* const kStatus[] = {nullptr, "UNPLACED", "PLACED", "FIXED", "COVER"};
+  static const char* const kStatus[] = {"", "UNPLACED", "PLACED", "FIXED", "COVER"};
   if (placeType_ > 1 && placeType_ <= 4) {
     fprintf(f, "  %s %d %d %s\n", kStatus[static_cast<int>(placeType_)], x_, y_, orientStr());
   } else if (placeType_ == 1) {

@@ -59,17 +59,22 @@ void defrData::emitError(const std::string& message) {
     fputs(message.c_str(), stderr);
 }
 
+bool defrData::passesLimits(int msgNum) {
+  if (settings->totalDefMsgLimit > 0 && defiPrintedMsgs >= settings->totalDefMsgLimit)
+    return false;
+  int limit = settings->msgLimit(msgNum);
+  if (limit <= 0) return true;
+  int& count = defMsgCounts[msgNum - defrMsgFirst];
+  if (count >= limit) return false;
+  count++;
+  return true;
+}
+
 void defrData::defError(int msgNum, const char* text) {
   // A suppressed message still counts: the read must not pass as clean.
   errors++;
   if (hasFatalError) return;
-  if (settings->totalDefMsgLimit > 0 && defiPrintedMsgs >= settings->totalDefMsgLimit) return;
-  int limit = settings->msgLimit(msgNum);
-  if (limit > 0) {
-    int& count = defMsgCounts[msgNum - defrMsgFirst];
-    if (count >= limit) return;
-    count++;
-  }
+  if (!passesLimits(msgNum)) return;
   const char* cur = printable(deftoken.data()) ? deftoken.data() : "<unprintable>";
   const char* prev = printable(pv_deftoken.data()) ? pv_deftoken.data() : "<unprintable>";
   const char* file = session->FileName.c_str();
@@ -161,13 +166,7 @@ void defrData::defInfo(int msgNum, const char* text) {
 
 void defrData::defiError(int check, int msgNum, const char* text) {
   if (check == 0) {
-    if (settings->totalDefMsgLimit > 0 && defiPrintedMsgs >= settings->totalDefMsgLimit) return;
-    int limit = settings->msgLimit(msgNum);
-    if (limit > 0) {
-      int& count = defMsgCounts[msgNum - defrMsgFirst];
-      if (count >= limit) return;
-      count++;
-    }
+    if (!passesLimits(msgNum)) return;
     defiPrintedMsgs++;
   }
   emitError(text);

@@ -84,6 +84,7 @@ public:
   int first_buffer = 1;
   int inputEnded = 0;
   std::vector<char> deftoken;
+  size_t tokenLen = 0;
   std::vector<char> pv_deftoken;
   std::vector<char> uc_token;
   std::vector<char> ring[10];
@@ -168,6 +169,12 @@ public:
   const char* specialWireType = "ROUTED";
   std::string name1, name2;
   double lastX = 0.0, lastY = 0.0;
+  int netOsnet = 0;  // 1 in NETS, 2 in SPECIALNETS
+  int shield = 0;    // paths go to the net's shield entry (SHIELD or NOSHIELD before 5.4)
+  int needCbk = 0;   // a list of the net reached its hand-out size
+  int wireMask = 0;  // MASK for the next special-net shape
+  int pinPort = 0;   // shapes and placement go to the pin's last PORT
+  int viaRule = 0;   // the via has a VIARULE
 
 private:
   // Lexer steps.
@@ -195,7 +202,7 @@ private:
   int numberToken(DEFYYSTYPE* value);
   int stringModeToken(DEFYYSTYPE* value);
   int wordToken(DEFYYSTYPE* value);
-  const char* ringCopy(const char* text);
+  const char* ringCopy(const char* text, size_t len);
   int skipComment();  // 0 at the end of input
   void readAlias();
   int pushAlias(const char* name, int expansions);
@@ -203,6 +210,8 @@ private:
   void readExtension();
 
   void emitError(const std::string& message);
+  // Under the total limit and the message's own limit, whose count it then advances.
+  bool passesLimits(int msgNum);
   // Writes a warning or information message to the log file, opening it on first use.
   void logToFile(const char* heading, const std::string& message, const char* failNotice,
                  const char* failLine);

@@ -12,10 +12,10 @@ constexpr long long kTracksPerCell = 15;
 
 // Grid lines along one axis: half a step outside the first and last track,
 // widened by whole steps over [lo, hi], a line every 15 tracks and the end
-// line last; at least one cell.
+// line last; at least one cell. Without a step the widening has no measure.
 EvalStatus axisLines(const Track& t, long long lo, long long hi, EvalStatus noTracks,
                      std::vector<int>& lines) {
-  if (t.num < 1 || t.step <= 0) return noTracks;
+  if (t.step <= 0) return noTracks;
   const long long step = t.step;
   long long start = t.start - step / 2;
   long long end = t.start + (t.num - 1LL) * step + step / 2;
@@ -28,6 +28,25 @@ EvalStatus axisLines(const Track& t, long long lo, long long hi, EvalStatus noTr
   for (long long v = start + cell; v < end - cell / 2; v += cell) lines.push_back(static_cast<int>(v));
   lines.push_back(static_cast<int>(end));
   return EvalStatus::kOk;
+}
+
+// The tracks of routing layer 1 along one axis ('V': x positions, 'H': y
+// positions); a layer without a direction keeps all its tracks in the
+// wrong-way triple. Routers commonly give each layer tracks in its preferred
+// direction only: then the axis takes the tracks of the nearest layer that
+// has them, upper layers first.
+Track axisTracks(const std::vector<RouteLayer>& layers, char axis) {
+  Track first;
+  for (std::size_t d = 0; d < layers.size(); ++d) {
+    for (std::size_t i : {1 + d, 1 - d}) {
+      if (i >= layers.size() || (d == 0 && i != 1)) continue;
+      const RouteLayer& l = layers[i];
+      const Track t = l.direction == axis ? l.prefer() : l.wrong();
+      if (i == 1) first = t;
+      if (t.step > 0) return t;
+    }
+  }
+  return first;
 }
 
 }  // namespace
@@ -46,13 +65,11 @@ EvalStatus Database::setup() {
       }
     }
   }
-  // A layer without a direction keeps all its tracks in the wrong-way triple.
-  const RouteLayer& layer = routeLayers[1];
-  const Track xTracks = layer.direction == 'V' ? layer.prefer() : layer.wrong();
-  const Track yTracks = layer.direction == 'H' ? layer.prefer() : layer.wrong();
-  EvalStatus status = axisLines(xTracks, minX, maxX, EvalStatus::kNoXTracks, gcell.xLines);
+  EvalStatus status = axisLines(axisTracks(routeLayers, 'V'), minX, maxX, EvalStatus::kNoXTracks,
+                                gcell.xLines);
   if (status == EvalStatus::kOk)
-    status = axisLines(yTracks, minY, maxY, EvalStatus::kNoYTracks, gcell.yLines);
+    status = axisLines(axisTracks(routeLayers, 'H'), minY, maxY, EvalStatus::kNoYTracks,
+                       gcell.yLines);
   if (status != EvalStatus::kOk) {
     gcell = GCell();
     return status;
@@ -65,7 +82,7 @@ EvalStatus Database::setup() {
 Box Database::getRealCoor(int gx, int gy) {
   const GCell& g = get()->gcell;
   if (gx < 0 || gy < 0 || gx >= g.numX || gy >= g.numY) {
-    std::cout << "warning : referencing invalid GCell (" << gx << "," << gy << ")" << std::endl;
+    std::cout << "warning : referencing invalid GCell (" << gx << "," << gy << ")\n";
     return Box::Null;
   }
   return Box(g.xLines[gx], g.yLines[gy], g.xLines[gx + 1], g.yLines[gy + 1]);

@@ -64,6 +64,17 @@ struct Shape {
 bool operator==(const Shape& a, const Shape& b);
 bool operator!=(const Shape& a, const Shape& b);
 
+// One axis of a shape: its extent along the axis and across it.
+struct ShapeAxis {
+  int Shape::*lo;
+  int Shape::*hi;
+  int Shape::*acrossLo;
+  int Shape::*acrossHi;
+};
+
+inline constexpr ShapeAxis kAxisX{&Shape::lx, &Shape::hx, &Shape::ly, &Shape::hy};
+inline constexpr ShapeAxis kAxisY{&Shape::ly, &Shape::hy, &Shape::lx, &Shape::hx};
+
 struct Line {
   Point p1;
   Point p2;

@@ -1,9 +1,9 @@
 #include <charconv>
 #include <fstream>
-#include <iostream>
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/textfile.h"
 
 namespace velmor {
 
@@ -39,11 +39,8 @@ void appendGuide(std::string& out, const Shape& g, const std::string& layerName)
 }  // namespace
 
 bool IO::readRg(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) {
-    std::cerr << "Unable to open guide file: " << path << std::endl;
-    return false;
-  }
+  std::ifstream in;
+  if (!openText(in, path, "Unable to open guide file: ")) return false;
   Database* db = Database::get();
   const std::vector<char> separators = separatorTable("");
   std::vector<std::string> words;

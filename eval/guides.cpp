@@ -9,24 +9,13 @@ namespace velmor {
 
 namespace {
 
-// Axis roles of a merge: shapes join along `lo`/`hi` when their extents
-// across (`acrossLo`/`acrossHi`) are equal.
-struct MergeAxis {
-  int Shape::*acrossLo;
-  int Shape::*acrossHi;
-  int Shape::*lo;
-  int Shape::*hi;
-};
-
-constexpr MergeAxis kAlongX{&Shape::ly, &Shape::hy, &Shape::lx, &Shape::hx};
-constexpr MergeAxis kAlongY{&Shape::lx, &Shape::hx, &Shape::ly, &Shape::hy};
-
-// Each live shape, in list order, absorbs the next later shape that starts
+// Shapes join along the axis when their extents across it are equal. Each
+// live shape, in list order, absorbs the next later shape that starts
 // where it ends with the same extent across, again and again, looking only
 // past the last one absorbed; absorbed shapes leave the list. Buckets by
 // (across extent, start) and a skip list over absorbed entries make this
 // O(n log n) instead of scanning every later shape.
-void mergeAlong(std::vector<Shape>& list, const MergeAxis& ax) {
+void mergeAlong(std::vector<Shape>& list, const ShapeAxis& ax) {
   const std::size_t n = list.size();
   if (n < 2) return;
   using Key = std::tuple<int, int, int, std::size_t>;
@@ -72,12 +61,12 @@ void mergeAlong(std::vector<Shape>& list, const MergeAxis& ax) {
 }
 
 // Sorted distinct edge values of one axis.
-std::vector<int> edges(const std::vector<Shape>& list, int Shape::*lo, int Shape::*hi) {
+std::vector<int> edges(const std::vector<Shape>& list, const ShapeAxis& ax) {
   std::vector<int> v;
   v.reserve(2 * list.size());
   for (const Shape& s : list) {
-    v.push_back(s.*lo);
-    v.push_back(s.*hi);
+    v.push_back(s.*ax.lo);
+    v.push_back(s.*ax.hi);
   }
   std::sort(v.begin(), v.end());
   v.erase(std::unique(v.begin(), v.end()), v.end());
@@ -86,8 +75,8 @@ std::vector<int> edges(const std::vector<Shape>& list, int Shape::*lo, int Shape
 
 // Cuts every shape at each edge of the list strictly inside it.
 std::vector<Shape> cutAtEdges(const std::vector<Shape>& list) {
-  const std::vector<int> xs = edges(list, &Shape::lx, &Shape::hx);
-  const std::vector<int> ys = edges(list, &Shape::ly, &Shape::hy);
+  const std::vector<int> xs = edges(list, kAxisX);
+  const std::vector<int> ys = edges(list, kAxisY);
   auto pos = [](const std::vector<int>& v, int c) {
     return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), c) - v.begin());
   };
@@ -151,8 +140,8 @@ void Net::cleanGuides() {
   }
 }
 
-void Net::mergeLayerGuidesH(LayerGuides& g, unsigned char layer) { mergeAlong(g[layer], kAlongX); }
-void Net::mergeLayerGuidesV(LayerGuides& g, unsigned char layer) { mergeAlong(g[layer], kAlongY); }
+void Net::mergeLayerGuidesH(LayerGuides& g, unsigned char layer) { mergeAlong(g[layer], kAxisX); }
+void Net::mergeLayerGuidesV(LayerGuides& g, unsigned char layer) { mergeAlong(g[layer], kAxisY); }
 
 namespace {
 

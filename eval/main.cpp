@@ -44,10 +44,12 @@ std::string statusText(EvalStatus status) {
              "grid and the pitch.";
     case EvalStatus::kNoXTracks:
       return "routing layer " + layer +
-             " has no TRACKS X with a positive step; the GCell grid cannot be built.";
+             " has no TRACKS X with a positive step, nor has any other routing layer; the GCell "
+             "grid cannot be built.";
     case EvalStatus::kNoYTracks:
       return "routing layer " + layer +
-             " has no TRACKS Y with a positive step; the GCell grid cannot be built.";
+             " has no TRACKS Y with a positive step, nor has any other routing layer; the GCell "
+             "grid cannot be built.";
     case EvalStatus::kGridOverflow:
       return "the GCell grid of routing layer " + layer + " reaches past the 32-bit coordinate range.";
     case EvalStatus::kZeroPitch:

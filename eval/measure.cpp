@@ -14,16 +14,6 @@ namespace {
 // Guide lists up to this size are scanned directly for each query.
 constexpr std::size_t kDirectScan = 32;
 
-struct Axes {
-  int Shape::*alongLo;
-  int Shape::*alongHi;
-  int Shape::*acrossLo;
-  int Shape::*acrossHi;
-};
-
-constexpr Axes kXAlong{&Shape::lx, &Shape::hx, &Shape::ly, &Shape::hy};
-constexpr Axes kYAlong{&Shape::ly, &Shape::hy, &Shape::lx, &Shape::hx};
-
 long long unionLength(std::vector<std::pair<long long, long long>>& iv) {
   std::sort(iv.begin(), iv.end());
   long long total = 0, end = LLONG_MIN;
@@ -100,14 +90,14 @@ void NetMeter::answer(const std::vector<Shape>& guides, Query* first, Query* las
     sweep(guides, first, last);
     return;
   }
-  const Axes& ax = first->kind == kVertical ? kYAlong : kXAlong;
+  const ShapeAxis& ax = first->kind == kVertical ? kAxisY : kAxisX;
   for (Query* q = first; q != last; ++q) {
     overlaps_.clear();
     for (const Shape& g : guides) {
       if (g.*ax.acrossLo > q->across || g.*ax.acrossHi < q->across) continue;
-      if (q->kind == kViaEnd ? (g.*ax.alongLo <= q->lo && g.*ax.alongHi >= q->lo)
-                             : (g.*ax.alongLo < q->hi && g.*ax.alongHi > q->lo))
-        overlaps_.emplace_back(g.*ax.alongLo, g.*ax.alongHi);
+      if (q->kind == kViaEnd ? (g.*ax.lo <= q->lo && g.*ax.hi >= q->lo)
+                             : (g.*ax.lo < q->hi && g.*ax.hi > q->lo))
+        overlaps_.emplace_back(g.*ax.lo, g.*ax.hi);
     }
     finish(*q);
   }
@@ -118,7 +108,7 @@ void NetMeter::answer(const std::vector<Shape>& guides, Query* first, Query* las
 // active ones sit in a max-tree over their along extents, ordered by low end,
 // so each query visits only the guides that reach it.
 void NetMeter::sweep(const std::vector<Shape>& guides, Query* first, Query* last) {
-  const Axes& ax = first->kind == kVertical ? kYAlong : kXAlong;
+  const ShapeAxis& ax = first->kind == kVertical ? kAxisY : kAxisX;
   const std::size_t n = guides.size();
   auto sortBy = [&](std::vector<std::size_t>& v, int Shape::*field) {
     v.resize(n);
@@ -126,14 +116,14 @@ void NetMeter::sweep(const std::vector<Shape>& guides, Query* first, Query* last
     std::sort(v.begin(), v.end(),
               [&](std::size_t a, std::size_t b) { return guides[a].*field < guides[b].*field; });
   };
-  sortBy(byAlongLo_, ax.alongLo);
+  sortBy(byAlongLo_, ax.lo);
   sortBy(byAcrossLo_, ax.acrossLo);
   sortBy(byAcrossHi_, ax.acrossHi);
   rank_.resize(n);
   alongLo_.resize(n);
   for (std::size_t r = 0; r < n; ++r) {
     rank_[byAlongLo_[r]] = r;
-    alongLo_[r] = guides[byAlongLo_[r]].*ax.alongLo;
+    alongLo_[r] = guides[byAlongLo_[r]].*ax.lo;
   }
   std::size_t size = 1;
   while (size < n) size *= 2;
@@ -147,7 +137,7 @@ void NetMeter::sweep(const std::vector<Shape>& guides, Query* first, Query* last
   std::size_t in = 0, out = 0;
   for (Query* q = first; q != last; ++q) {
     while (in < n && guides[byAcrossLo_[in]].*ax.acrossLo <= q->across) {
-      set(byAcrossLo_[in], guides[byAcrossLo_[in]].*ax.alongHi);
+      set(byAcrossLo_[in], guides[byAcrossLo_[in]].*ax.hi);
       ++in;
     }
     while (out < n && guides[byAcrossHi_[out]].*ax.acrossHi < q->across) set(byAcrossHi_[out++], LLONG_MIN);
@@ -170,7 +160,7 @@ void NetMeter::sweep(const std::vector<Shape>& guides, Query* first, Query* last
       if (leftmost - size >= count || tree_[node] < need) continue;
       if (node >= size) {
         const Shape& g = guides[byAlongLo_[node - size]];
-        overlaps_.emplace_back(g.*ax.alongLo, g.*ax.alongHi);
+        overlaps_.emplace_back(g.*ax.lo, g.*ax.hi);
       } else {
         stack[depth++] = 2 * node + 1;
         stack[depth++] = 2 * node;

@@ -1,13 +1,13 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <set>
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/textfile.h"
 
 namespace velmor {
 
@@ -20,17 +20,13 @@ Violation openNet(int id) {
   return v;
 }
 
-bool openReport(std::ifstream& in, const std::string& path) {
-  in.open(path);
-  if (!in) std::cerr << "Unable to open rpt file: " << path << std::endl;
-  return static_cast<bool>(in);
-}
+constexpr char kUnableToOpen[] = "Unable to open rpt file: ";
 
 // Microns to database units, rounded half away from zero; values beyond an int
 // saturate so that a violation is never dropped or wrapped.
 int toDbu(const std::string& word, double scale) {
-  const double v = std::round(std::strtod(word.c_str(), nullptr) * scale);
-  if (std::isnan(v)) return 0;
+  const double v = std::round(decimalNumber(word) * scale);
+  if (std::isnan(v)) return 0;  // an overflowing number times a scale of 0
   if (v <= INT_MIN) return INT_MIN;
   if (v >= INT_MAX) return INT_MAX;
   return static_cast<int>(v);
@@ -90,7 +86,7 @@ bool reportsOpen(const std::vector<std::string>& w) {
 
 bool IO::readGeometryRpt(const std::string& path) {
   std::ifstream in;
-  if (!openReport(in, path)) return false;
+  if (!openText(in, path, kUnableToOpen)) return false;
   Database* db = Database::get();
   const double scale = db->defDbu;
   const std::vector<char> separators = separatorTable("(),:");
@@ -101,7 +97,8 @@ bool IO::readGeometryRpt(const std::string& path) {
       scanGeometryLine(words, scale, pending);
       continue;
     }
-    // Each record starts afresh, so none inherits another's box or values.
+    // Each record starts afresh, so none inherits another's box or values,
+    // not even from a record without a type, which is not stored.
     if (pending.type != 0) db->violations.push_back(pending);
     pending = Violation();
   }
@@ -113,7 +110,7 @@ bool IO::readGeometryRpt(const std::string& path) {
 // open net whose name the design lacks still counts, so it is never lost.
 bool IO::readConnectRpt(const std::string& path) {
   std::ifstream in;
-  if (!openReport(in, path)) return false;
+  if (!openText(in, path, kUnableToOpen)) return false;
   Database* db = Database::get();
   const std::vector<char> separators = separatorTable("(),.:");
   std::vector<std::string> words;

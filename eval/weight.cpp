@@ -1,9 +1,6 @@
-#include <cstdlib>
-#include <fstream>
-#include <iostream>
-
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/textfile.h"
 
 namespace velmor {
 
@@ -18,18 +15,15 @@ constexpr std::size_t kWeightCount = sizeof kWeightKeys / sizeof kWeightKeys[0];
 }  // namespace
 
 bool IO::readWeights(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) {
-    std::cerr << "Unable to open weights file: " << path << std::endl;
-    return false;
-  }
+  std::ifstream in;
+  if (!openText(in, path, "Unable to open weights file: ")) return false;
   Database* db = Database::get();
   static_assert(kWeightCount == 11, "one key per score weight");
   std::string key, value;
   while (in >> key >> value) {
     for (std::size_t i = 0; i < kWeightCount; ++i) {
       if (key == kWeightKeys[i]) {
-        db->weights[i] = std::strtod(value.c_str(), nullptr);
+        db->weights[i] = decimalNumber(value);
         break;
       }
     }

@@ -462,8 +462,7 @@ bool toNumber(const char* tok, double* value) {
   bool point = false;
   for (; *p; p++) {
     if (isDigit(static_cast<unsigned char>(*p))) {
-      mantissa = mantissa * 10 + (*p - '0');
-      digits++;
+      if (++digits <= 15) mantissa = mantissa * 10 + (*p - '0');
       fraction += point;
     } else if (*p == '.' && !point) {
       point = true;

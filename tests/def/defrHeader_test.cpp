@@ -154,7 +154,7 @@ TEST_F(DefHeader, OldVersionNeedsCaseBusBitAndDivider) {
   EXPECT_EQ(w.find("7016"), std::string::npos);
 }
 
-TEST_F(DefHeader, NamesCaseSensitiveBySpecVersion) {
+TEST_F(DefHeader, NamesCaseSensitiveByFileVersion) {
   // Before 5.6 the statement rules and reaches its callback; OFF folds later names.
   EXPECT_EQ(readText("VERSION 5.5 ;\nNAMESCASESENSITIVE OFF ;\nBUSBITCHARS \"[]\" ;\n"
                      "DIVIDERCHAR \"/\" ;\nDESIGN top ;\nEND DESIGN\n"),

@@ -51,6 +51,28 @@ TEST_F(PropertyDefinitions, ABrokenDefinitionIsSkippedToItsSemicolon) {
   EXPECT_EQ(warnings(), "");
 }
 
+// Each broken definition is one syntax error; the 21st ends the read like anywhere else.
+TEST_F(PropertyDefinitions, TooManyBrokenDefinitionsStopTheRead) {
+  std::string text = "VERSION 5.8 ;\nDESIGN d ;\nPROPERTYDEFINITIONS\n";
+  for (int i = 0; i < 25; i++) text += "  NET n ROUND ;\n";  // lines 4 to 28
+  text += "END PROPERTYDEFINITIONS\nEND DESIGN\n";
+  EXPECT_EQ(defrtest::readText(text), 1);
+  EXPECT_EQ(calls(), std::vector<std::string>{"5"});
+  const std::string& e = errors();
+  EXPECT_NE(e.find("ERROR (DEFPARS-5500): Def parser has encountered an error in file t.def "
+                   "at line 4, on token ROUND.\n"),
+            std::string::npos);
+  EXPECT_NE(e.find("ERROR (DEFPARS-5520): Def parser has encountered an error in file t.def "
+                   "at line 24, on token ROUND.\n"),
+            std::string::npos);
+  EXPECT_EQ(e.find("DEFPARS-5521"), std::string::npos);
+  const std::string last = "ERROR (DEFPARS-6011): Too many syntax errors have been reported. "
+                           "Error in file t.def at line 24, on token ;.\nUpdate the def file "
+                           "before parsing the file again.\n";
+  ASSERT_GE(e.size(), last.size());
+  EXPECT_EQ(e.substr(e.size() - last.size()), last);
+}
+
 TEST_F(PropertyDefinitions, NonDefaultRuleDefinitionsNeedVersion56) {
   EXPECT_EQ(defrtest::readText("VERSION 5.5 ;\nDESIGN d ;\nPROPERTYDEFINITIONS\n"
                                "  NONDEFAULTRULE r1 STRING ;\nEND PROPERTYDEFINITIONS\n"

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <initializer_list>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e_run.h"
@@ -24,7 +23,7 @@ const char* const kWeights = "velmoreval.w";
 void addWholeExample(const WorkDir& dir) { dir.addExample({kLef, kDef, kGuide, kGeo, kConn, kWeights}); }
 
 // The example DEF with whole lines replaced (an empty replacement drops the line).
-std::string exampleDefWith(std::initializer_list<std::pair<std::string, std::string>> changes) {
+std::string exampleDefWith(const std::vector<std::pair<std::string, std::string>>& changes) {
   std::string text = readFile(std::filesystem::path(VELMOR_EXAMPLES) / kDef);
   for (const auto& [line, replacement] : changes) {
     const std::size_t at = text.find(line + "\n");
@@ -166,11 +165,11 @@ TEST(E2eDriverTest, ExampleEvaluationPrintsTheWholeTable) {
 }
 
 // The example's files follow the -benchmark naming, and the weights have the
-// default name.
+// default name; -threads is taken and changes nothing.
 TEST(E2eDriverTest, BenchmarkNameFindsEveryExampleFile) {
   WorkDir dir;
   addWholeExample(dir);
-  const RunResult r = runEval(dir, {"-benchmark", "tiny"});
+  const RunResult r = runEval(dir, {"-threads", "8", "-benchmark", "tiny"});
   EXPECT_EQ(r.out, kExampleTable);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.status, 0);
@@ -184,7 +183,8 @@ TEST(E2eDriverTest, EvaluationWithOnlyLefAndDefWarnsAndStillReports) {
   dir.addExample({kLef, kDef});
   const RunResult r = runEval(dir, {"-lef", kLef, "-def", kDef});
   EXPECT_EQ(r.out, std::string(kMissingNameWarnings) +
-                       "[WARNING] load evaluation score weights fail.\n" + R"(+--------------------------------------------------------------------+
+                       "[WARNING] load evaluation score weights fail.\n" +
+                       R"(+--------------------------------------------------------------------+
 | Routing                                                            |
 +--------------------------------------------------------------------+
 |                      | Values | Metrics | Weights | Scores |       |
@@ -270,44 +270,47 @@ TEST(E2eDriverTest, EvaluationInputsThatDoNotOpenAreWarnings) {
 
 struct EvalFailureCase {
   const char* what;
-  const char* line;         // of the example DEF
-  const char* replacement;  // empty drops the line
+  std::vector<std::pair<std::string, std::string>> changes;  // of the example DEF
   Args mode;
   std::string out;
 };
 
 // Inputs that give no GCell grid or no pitch end with an error of the
-// driver's own naming the layer, no table and no guide file.
+// driver's own naming the layer, no table and no guide file. The grid takes
+// M2's tracks, or along an axis where M2 has none those of M3 or M1.
 TEST(E2eDriverTest, MissingTracksAndOverflowAreErrors) {
-  const char* const m2x = "TRACKS X 100 DO 20 STEP 200 LAYER M2 ;";
-  const char* const m2y = "TRACKS Y 100 DO 15 STEP 200 LAYER M2 ;";
+  const std::string x1 = "TRACKS X 100 DO 20 STEP 200 LAYER M1 ;";
+  const std::string x2 = "TRACKS X 100 DO 20 STEP 200 LAYER M2 ;";
+  const std::string x3 = "TRACKS X 100 DO 20 STEP 200 LAYER M3 ;";
+  const std::string y1 = "TRACKS Y 100 DO 15 STEP 200 LAYER M1 ;";
+  const std::string y2 = "TRACKS Y 100 DO 15 STEP 200 LAYER M2 ;";
+  const std::string y3 = "TRACKS Y 100 DO 15 STEP 200 LAYER M3 ;";
   const std::string noPitch =
       "[ERROR] routing layer M2 has no tracks in its preferred direction with a positive step; the "
       "pitch that scales the lengths is unknown.\n";
   const EvalFailureCase cases[] = {
-      {"evaluation without M2's preferred tracks", m2x, "", {}, noPitch},
-      {"evaluation with a zero preferred step", m2x, "TRACKS X 100 DO 20 STEP 0 LAYER M2 ;", {}, noPitch},
-      {"guides without M2's x tracks",
-       m2x,
-       "",
+      {"evaluation without M2's preferred tracks", {{x2, ""}}, {}, noPitch},
+      {"evaluation with a zero preferred step", {{x2, "TRACKS X 100 DO 20 STEP 0 LAYER M2 ;"}}, {}, noPitch},
+      {"guides without any x tracks",
+       {{x1, ""}, {x2, ""}, {x3, ""}},
        {"-genguide"},
-       "[ERROR] routing layer M2 has no TRACKS X with a positive step; the GCell grid cannot be built.\n"},
-      {"guides without M2's y tracks",
-       m2y,
-       "",
+       "[ERROR] routing layer M2 has no TRACKS X with a positive step, nor has any other routing layer; "
+       "the GCell grid cannot be built.\n"},
+      {"guides without any y tracks",
+       {{y1, ""}, {y2, ""}, {y3, ""}},
        {"-genguide"},
-       "[ERROR] routing layer M2 has no TRACKS Y with a positive step; the GCell grid cannot be built.\n"},
+       "[ERROR] routing layer M2 has no TRACKS Y with a positive step, nor has any other routing layer; "
+       "the GCell grid cannot be built.\n"},
       // 2147480000 + 19 x 200 + 100 lies past 2147483647.
       {"guides on a grid past the int range",
-       m2x,
-       "TRACKS X 2147480000 DO 20 STEP 200 LAYER M2 ;",
+       {{x2, "TRACKS X 2147480000 DO 20 STEP 200 LAYER M2 ;"}},
        {"-genguide"},
        "[ERROR] the GCell grid of routing layer M2 reaches past the 32-bit coordinate range.\n"},
   };
   for (const EvalFailureCase& c : cases) {
     WorkDir dir;
     addWholeExample(dir);
-    writeFile(dir / "changed.def", exampleDefWith({{c.line, c.replacement}}));
+    writeFile(dir / "changed.def", exampleDefWith(c.changes));
     // Evaluation reads the example's guides; guide mode would write out.guide.
     Args args{"-lef", kLef, "-def", "changed.def", "-guide", c.mode.empty() ? kGuide : "out.guide",
               "-georpt", kGeo, "-conrpt", kConn};
@@ -320,22 +323,26 @@ TEST(E2eDriverTest, MissingTracksAndOverflowAreErrors) {
   }
 }
 
+// Evaluation prints the error where the table would be, after the warnings;
+// guide mode collects it with the other errors.
 TEST(E2eDriverTest, FewerThanTwoRoutingLayersIsAnErrorInBothModes) {
+  const std::string lef = VELMOR_TEST_DATA "/eval/e2e_one_layer.lef";
+  const std::string def = VELMOR_TEST_DATA "/eval/e2e_one_layer.def";
   const std::string error =
       "[ERROR] fewer than two routing layers are defined; the second routing layer gives the GCell "
       "grid and the pitch.\n";
-  for (const Args& mode : {Args{}, Args{"-genguide"}}) {
+  const StartUpCase cases[] = {
+      {"evaluation", {"-lef", lef, "-def", def}, kMissingNameWarnings + error, "", 1},
+      {"guide generation", {"-lef", lef, "-def", def, "-guide", "out.guide", "-genguide"}, error, "", 1},
+  };
+  for (const StartUpCase& c : cases) {
     WorkDir dir;
-    Args args{"-lef", VELMOR_TEST_DATA "/eval/e2e_one_layer.lef", "-def", VELMOR_TEST_DATA "/eval/e2e_one_layer.def",
-              "-guide", "out.guide", "-georpt", "none.geo", "-conrpt", "none.conn"};
-    if (mode.empty()) {
-      args.resize(4);
-      writeFile(dir / kWeights, "");
-    }
-    args.insert(args.end(), mode.begin(), mode.end());
-    const RunResult r = runEval(dir, args);
-    EXPECT_EQ(r.out, mode.empty() ? kMissingNameWarnings + error : error);
-    EXPECT_EQ(r.status, 1);
+    writeFile(dir / kWeights, "");
+    const RunResult r = runEval(dir, c.args);
+    EXPECT_EQ(r.out, c.out) << c.what;
+    EXPECT_EQ(r.err, c.err) << c.what;
+    EXPECT_EQ(r.status, c.status) << c.what;
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.guide")) << c.what;
   }
 }
 
@@ -376,7 +383,8 @@ TEST(E2eDriverTest, GuideModeWritesTheCellsOfEveryWire) {
 TEST(E2eDriverTest, GuideFileThatCannotBeWrittenIsAnError) {
   WorkDir dir;
   dir.addExample({kLef, kDef});
-  const RunResult r = runEval(dir, {"-lef", kLef, "-def", kDef, "-guide", "no/such/dir/out.guide", "-genguide"});
+  const RunResult r =
+      runEval(dir, {"-lef", kLef, "-def", kDef, "-guide", "no/such/dir/out.guide", "-genguide"});
   EXPECT_EQ(r.out, "[ERROR] save guide file fail.\n");
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.status, 1);

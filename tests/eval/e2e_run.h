@@ -50,7 +50,8 @@ class WorkDir {
 
   // Copies files of the bundled example in under their own names.
   void addExample(std::initializer_list<const char*> names) const {
-    for (const char* n : names) std::filesystem::copy_file(std::filesystem::path(VELMOR_EXAMPLES) / n, path_ / n);
+    for (const char* n : names)
+      std::filesystem::copy_file(std::filesystem::path(VELMOR_EXAMPLES) / n, path_ / n);
   }
 
  private:

@@ -33,12 +33,18 @@ TEST(GCell, LinesEvery15Tracks) {
   EXPECT_EQ(db.gcell.numY, 1);
 }
 
+// Tracks 100 .. 19900 span 0 .. 20000; a statement with no track (DO 0) spans
+// 0 .. 0. Either way the wires at -450 and 20150 widen it to -600 .. 20200.
 TEST(GCell, WidenedByWholeStepsOverWires) {
-  Database& db = verticalDesign();
-  addWireTo(db, 20150, 500);
-  addWireTo(db, -450, 500);
-  ASSERT_EQ(db.setup(), EvalStatus::kOk);
-  EXPECT_EQ(db.gcell.xLines, (std::vector<int>{-600, 2400, 5400, 8400, 11400, 14400, 17400, 20200}));
+  for (int count : {100, 0}) {
+    Database& db = verticalDesign();
+    db.routeLayers[1].addTrack('V', 100, count, 200);
+    addWireTo(db, 20150, 500);
+    addWireTo(db, -450, 500);
+    ASSERT_EQ(db.setup(), EvalStatus::kOk) << count;
+    EXPECT_EQ(db.gcell.xLines, (std::vector<int>{-600, 2400, 5400, 8400, 11400, 14400, 17400, 20200}))
+        << count;
+  }
 }
 
 TEST(GCell, HorizontalLayerSwapsTriples) {
@@ -70,6 +76,29 @@ TEST(GCell, SetupFailures) {
   EXPECT_EQ(db.setup(), EvalStatus::kOk);
   db.routeLayers[1].addTrack('H', 2000000000, 2, 100000000);
   EXPECT_EQ(db.setup(), EvalStatus::kGridOverflow);
+}
+
+// Routers often give each layer tracks in its own direction only: an axis
+// that layer 1 has no tracks for takes those of the nearest layer having them,
+// the one above first.
+TEST(GCell, AxisWithoutTracksTakesNearestLayer) {
+  Database& db = freshDatabase();
+  RouteLayer* m1 = db.addRouteLayer("M1");
+  m1->direction = 'H';
+  m1->addTrack('H', 0, 31, 10);  // y: -5 .. 305, lines -5, 145, 305
+  RouteLayer* m2 = db.addRouteLayer("M2");
+  m2->direction = 'V';
+  m2->addTrack('V', 100, 100, 200);  // x only
+  ASSERT_EQ(db.setup(), EvalStatus::kOk);
+  EXPECT_EQ(db.gcell.xLines, (std::vector<int>{0, 3000, 6000, 9000, 12000, 15000, 18000, 20000}));
+  EXPECT_EQ(db.gcell.yLines, (std::vector<int>{-5, 145, 305}));
+
+  RouteLayer* m3 = db.addRouteLayer("M3");
+  m3->direction = 'H';
+  m3->addTrack('H', 50, 10, 100);  // y: 0 .. 1000, wider than one span: 0, 1000
+  ASSERT_EQ(db.setup(), EvalStatus::kOk);
+  EXPECT_EQ(db.gcell.yLines, (std::vector<int>{0, 1000}));
+  EXPECT_EQ(db.gcell.numY, 1);
 }
 
 // A span narrower than half a cell still gives one cell, so no lookup falls

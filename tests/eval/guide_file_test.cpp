@@ -77,14 +77,6 @@ TEST_F(GuideFile, FilesWithoutGuidesStillLoad) {
   }
 }
 
-TEST_F(GuideFile, MissingFileIsReported) {
-  const std::string path = data("io_guide_missing.guide");
-  testing::internal::CaptureStderr();
-  EXPECT_FALSE(IO::readRg(path));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unable to open guide file: " + path + "\n");
-  EXPECT_FALSE(Database::get()->guideLoaded);
-}
-
 // Fills both merged lists by hand so that the writer's choice shows.
 void setGuides(Net& n, std::vector<Shapes> guides, std::vector<Shapes> guides2) {
   n.guides = std::move(guides);

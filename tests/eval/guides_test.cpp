@@ -117,25 +117,22 @@ void literalCut(Shapes& list) {
     std::sort(v->begin(), v->end());
     v->erase(std::unique(v->begin(), v->end()), v->end());
   }
+  // Cut at the next x edge inside the shape, else at the next y edge inside it.
+  const std::pair<const std::vector<int>*, ShapeAxis> axes[] = {{&xs, kAxisX}, {&ys, kAxisY}};
   for (std::size_t i = 0; i < list.size();) {
-    Shape s = list[i];
-    auto cx = std::upper_bound(xs.begin(), xs.end(), s.lx);
-    if (cx != xs.end() && *cx < s.hx) {
+    bool cut = false;
+    for (const auto& [cuts, ax] : axes) {
+      const Shape s = list[i];
+      const auto c = std::upper_bound(cuts->begin(), cuts->end(), s.*ax.lo);
+      if (c == cuts->end() || *c >= s.*ax.hi) continue;
       Shape copy = s;
-      copy.lx = *cx;
-      list[i].hx = *cx;
+      copy.*ax.lo = *c;
+      list[i].*ax.hi = *c;
       list.push_back(copy);
-      continue;
+      cut = true;
+      break;
     }
-    auto cy = std::upper_bound(ys.begin(), ys.end(), s.ly);
-    if (cy != ys.end() && *cy < s.hy) {
-      Shape copy = s;
-      copy.ly = *cy;
-      list[i].hy = *cy;
-      list.push_back(copy);
-      continue;
-    }
-    ++i;
+    if (!cut) ++i;
   }
 }
 

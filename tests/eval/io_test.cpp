@@ -1,4 +1,5 @@
 #include "eval/io.h"
+#include "eval/textfile.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,17 @@ TEST(TextToInt, RangeChecked) {
     EXPECT_EQ(textToInt(c.text, v), c.ok) << c.text;
     EXPECT_EQ(v, c.value) << c.text;
   }
+}
+
+TEST(DecimalNumber, LeadingDecimalTextOnly) {
+  struct Case {
+    const char* text;
+    double value;
+  } cases[] = {{"2.25", 2.25},  {"-0.00025", -0.00025}, {"+7", 7},      {"-.5", -0.5},   {"5.", 5},
+               {"1.5e3x", 1500}, {"25E-1", 2.5},        {"3e", 3},      {"3e+", 3},      {"12abc", 12},
+               {".", 0},         {"+", 0},              {"", 0},        {"abc", 0},      {"0x1A", 0},
+               {"inf", 0},       {"-nan", 0},           {"e5", 0},      {"1,5", 1}};
+  for (const Case& c : cases) EXPECT_EQ(decimalNumber(c.text), c.value) << c.text;
 }
 
 }  // namespace

@@ -102,5 +102,12 @@ TEST_F(RealLef, Sky130TechHeader) {
                    "MANUFACTURINGGRID 0.005"}));
 }
 
+TEST_F(RealLef, Gf180HeaderAroundSiteAndProperties) {
+  EXPECT_EQ(headerCalls("gf180mcu_5LM_1TM_9K_9t_tech.lef"),
+            (Lines{"VERSION 5.7", "BUSBITCHARS []", "DIVIDERCHAR /",
+                   "UNITS CAPACITANCE 1 RESISTANCE 1 DATABASE 2000", "MANUFACTURINGGRID 0.005",
+                   "CLEARANCEMEASURE EUCLIDEAN", "USEMINSPACING OBS 1"}));
+}
+
 }  // namespace
 }  // namespace lefTest

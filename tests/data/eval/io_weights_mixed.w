@@ -4,3 +4,5 @@ Spacing	7 Area
 Open abc
 OffTrackVia 2.5e1x
 Bogus 4 Via -0.25
+Wire 0x1A Short nan OffTrackWire inf
+OutOfGuideWire .5e WrongWayWire -.25E+1
