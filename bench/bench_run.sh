@@ -12,11 +12,7 @@ gen=../shared/tools/gen_design.py
 build=build/bench
 jobs=${JOBS:-2}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMOR_TESTS=OFF >/dev/null
-cmake --build "$build" --target velmoreval -j "$jobs" >/dev/null
-# bench_run uses the libraries that velmoreval was linked from.
-g++ -std=c++17 -O2 -Wall -Wextra -I. -I"$build/lef" -I"$build/def" bench/bench_run.cpp \
-    "$build/eval/libvelmor_eval.a" "$build/def/libvelmor_def.a" "$build/lef/libvelmor_lef.a" \
-    -o "$build/bench_run"
+cmake --build "$build" --target velmoreval bench_run -j "$jobs" >/dev/null
 
 for nets in "${@:-30000 300000}"; do
   for n in $nets; do
@@ -26,7 +22,7 @@ for nets in "${@:-30000 300000}"; do
       python3 "$gen" --nets "$n" --out "$dir"
     fi
     echo "== $n nets: phases"
-    "$build/bench_run" "$dir" synth >/dev/null
+    "$build/bench/bench_run" "$dir" synth >/dev/null
     echo "== $n nets: velmoreval"
     ( cd "$dir" && /usr/bin/time -f "whole program          %e s   peak %M kB" \
         "$OLDPWD/$build/eval/velmoreval" -lef synth.input.lef -def synth.input.def \
