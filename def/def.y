@@ -454,6 +454,13 @@ static void pathKeywords(defrData* d, int on) {
   d->orient_is_keyword = d->do_is_keyword = d->by_is_keyword = d->step_is_keyword = on;
 }
 
+// A point of a path; a missing coordinate repeats the previous point's.
+static decltype(DEFYYSTYPE::pt) pathCoords(defrData* d, const double* x, const double* y) {
+  if (x) d->lastX = *x;
+  if (y) d->lastY = *y;
+  return {toIntRounded(d->lastX), toIntRounded(d->lastY)};
+}
+
 static void wiringKeywordsOff(defrData* d) {
   pathKeywords(d, 0);
   d->mustjoin_is_keyword = d->nondef_is_keyword = 0;
@@ -570,10 +577,10 @@ static std::string pinVersionText(const char* keyword, const char* since, double
 %type <string> conn_comp comp_gen_pattern antenna_layer_opt prop_text subnet_wire_type;
 %type <string> snet_wire_type vpin_status shield_net;
 %type <integer> comp_place_status comp_halo_soft samemask_opt pin_status pin_via_mask;
-%type <integer> pin_oxide path_x path_y path_orient snet_via_orient prop_kind conn_option;
+%type <integer> pin_oxide path_orient snet_via_orient prop_kind conn_option;
 %type <integer> subnet_synthesized;
 %type <dval> via_mask;
-%type <pt> path_xy comp_foreign_pt;
+%type <pt> path_xy path_coords comp_foreign_pt;
 
 /* Lexer modes shared by several statements. */
 set_two_names: %empty { NAME_MODE(2); }
@@ -1244,29 +1251,32 @@ path_first_point: path_point
     { if (pathStored(defData)) defData->Path.addVirtualPoint($2.x, $2.y); }
   ;
 
+/* The point rules are written out in full rather than through unit rules: every point of
+   every path goes through them, and each rule saved is one reduction less per point. */
 path_point: path_xy
     { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
-  | '(' path_x path_y NUMBER ')'
-    { if (pathStored(defData)) defData->Path.addFlushPoint($2, $3, toIntRounded($4)); }
+  | '(' path_coords NUMBER ')'
+    { if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3)); }
+  ;
+
+path_xy: '(' path_coords ')' { $$ = $2; }
   ;
 
 /* A '*' repeats the matching coordinate of the previous point. */
-path_xy: '(' path_x path_y ')' { $$.x = $2; $$.y = $3; }
-  ;
-
-path_x: NUMBER { defData->lastX = $1; $$ = toIntRounded($1); }
-  | '*' { $$ = toIntRounded(defData->lastX); }
-  ;
-
-path_y: NUMBER { defData->lastY = $1; $$ = toIntRounded($1); }
-  | '*' { $$ = toIntRounded(defData->lastY); }
+path_coords: NUMBER NUMBER { $$ = pathCoords(defData, &$1, &$2); }
+  | NUMBER '*' { $$ = pathCoords(defData, &$1, nullptr); }
+  | '*' NUMBER { $$ = pathCoords(defData, nullptr, &$2); }
+  | '*' '*' { $$ = pathCoords(defData, nullptr, nullptr); }
   ;
 
 path_items: %empty
   | path_items path_item
   ;
 
-path_item: path_point
+path_item: path_xy
+    { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
+  | '(' path_coords NUMBER ')'
+    { if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3)); }
   | K_VIRTUAL path_xy
     {
       if (pathStored(defData)) {

@@ -27,6 +27,13 @@ constexpr size_t kAliasPerByte = 16;
 
 bool isBlank(int c) { return c == ' ' || c == '\t'; }
 
+// A printable ASCII byte other than the blank.
+bool isPlain(char c) { return c > ' ' && c < 127; }
+
+char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool isAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 bool isDelimiter(int c) { return c == ' ' || c == '\t' || c == '\n' || c == EOF; }
 
 // Bytes that make a word unreadable: control bytes other than the blanks, and non-ASCII.
@@ -169,13 +176,13 @@ int defrData::DefGetToken() {
       size_t room = deftoken.size() - 1;
       while (p < end) {
         char d = *p;
-        if (d <= ' ' || d >= 127) break;
+        if (!isPlain(d)) break;
         if (len >= room) {
           growToken();
           tok = deftoken.data();
           room = deftoken.size() - 1;
         }
-        tok[len++] = (fold && d >= 'a' && d <= 'z') ? static_cast<char>(d - 'a' + 'A') : d;
+        tok[len++] = fold ? upperAscii(d) : d;
         p++;
       }
       next = p;
@@ -191,7 +198,7 @@ int defrData::DefGetToken() {
 
 const char* defrData::ringCopy(const char* text, size_t len) {
   std::vector<char>& slot = ring[ringPlace];
-  ringPlace = (ringPlace + 1) % 10;
+  if (++ringPlace == static_cast<int>(sizeof ring / sizeof ring[0])) ringPlace = 0;
   if (slot.size() < len + 1) slot.resize(len + 1);
   memcpy(slot.data(), text, len + 1);
   return slot.data();
@@ -478,8 +485,8 @@ int defrData::stringModeToken(DEFYYSTYPE* value) {
     static const Orient kOrients[] = {{'N', 0, K_N},    {'S', 0, K_S},    {'E', 0, K_E},
                                       {'W', 0, K_W},    {'F', 'N', K_FN}, {'F', 'S', K_FS},
                                       {'F', 'W', K_FW}};
-    char first = static_cast<char>(toupper(static_cast<unsigned char>(text[0])));
-    char second = static_cast<char>(toupper(static_cast<unsigned char>(text[1])));
+    char first = upperAscii(text[0]);
+    char second = upperAscii(text[1]);
     for (const Orient& o : kOrients) {
       if (first == o.first && second == o.second) return o.token;
     }
@@ -491,7 +498,7 @@ int defrData::stringModeToken(DEFYYSTYPE* value) {
 int defrData::wordToken(DEFYYSTYPE* value) {
   const char* text = deftoken.data();
   unsigned char first = static_cast<unsigned char>(text[0]);
-  if (!isalpha(first) && first != '&' && first != '_') {
+  if (!isAsciiLetter(first) && first != '&' && first != '_') {
     if (text[1] == '\0') return first;
     if (strcmp(text, ">=") == 0) return K_GE;
     if (strcmp(text, "<=") == 0) return K_LE;
@@ -503,10 +510,7 @@ int defrData::wordToken(DEFYYSTYPE* value) {
   History_text.clear();
   size_t len = strlen(text);
   if (uc_token.size() < len + 1) uc_token.resize(deftoken.size());
-  for (size_t i = 0; i <= len; i++) {
-    char c = text[i];
-    uc_token[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
+  for (size_t i = 0; i <= len; i++) uc_token[i] = upperAscii(text[i]);
   int token = 0;
   if (!defGetKeyword(uc_token.data(), &token)) {
     value->string = const_cast<char*>(ringCopy(text, tokenLen));

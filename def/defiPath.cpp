@@ -11,9 +11,18 @@ namespace {
 // Tag letters in the order of their codes 1..15.
 constexpr char kTags[] = "LVOWPFTSYRDEUMC";
 
+// Element codes by tag letter: traversal asks for one per element.
+struct TagCodes {
+  unsigned char code[128] = {};
+  constexpr TagCodes() {
+    for (int i = 0; kTags[i]; i++) code[static_cast<unsigned char>(kTags[i])] = i + 1;
+  }
+};
+constexpr TagCodes kTagCodes;
+
 int codeOf(char tag) {
-  const char* hit = tag ? strchr(kTags, tag) : nullptr;
-  return hit ? static_cast<int>(hit - kTags) + 1 : 0;
+  const unsigned char t = static_cast<unsigned char>(tag);
+  return t < 128 ? kTagCodes.code[t] : 0;
 }
 
 }  // namespace

@@ -481,7 +481,8 @@ void defiPin::print(FILE* f) const {
     fprintf(f, "\n");
   }
   for (int i = 0; i < numVias(); i++) {
-    fprintf(f, "+ VIA %s %d %d\n", viaName(i), viaPtX(i), viaPtY(i));
+    const char* name = viaName(i);  // never null in range; the compiler cannot tell
+    fprintf(f, "+ VIA %s %d %d\n", name ? name : "", viaPtX(i), viaPtY(i));
   }
   static const char* const kStatus[] = {"", "UNPLACED", "PLACED", "FIXED", "COVER"};
   if (placeType_ > 1 && placeType_ <= 4) {

@@ -10,13 +10,13 @@
 namespace velmor {
 
 // Why Database::setup or Database::reportEvaluation could not run. The caller
-// words the error; the layer concerned is routeLayers[1] except for
-// kFewRouteLayers.
+// words the error. The grid takes each axis's tracks from routeLayers[1] or,
+// where it has none along that axis, from the nearest routing layer that has.
 enum class EvalStatus {
   kOk,
   kFewRouteLayers,  // fewer than two routing layers
-  kNoXTracks,       // layer 1 has no usable tracks for the x grid lines
-  kNoYTracks,       // layer 1 has no usable tracks for the y grid lines
+  kNoXTracks,       // no routing layer has usable tracks for the x grid lines
+  kNoYTracks,       // no routing layer has usable tracks for the y grid lines
   kGridOverflow,    // the widened grid reaches past the 32-bit range
   kZeroPitch,       // layer 1 has no preferred track step to scale lengths by
 };
@@ -72,7 +72,8 @@ class Database {
   // Position of the named net in Database::get(), -1 when none.
   static int net(const std::string& name);
 
-  // Rebuilds the GCell grid from the tracks of routing layer 1, widened over
+  // Rebuilds the GCell grid from the tracks of routing layer 1 (or, along an
+  // axis where it has none, of the nearest layer having them), widened over
   // every wire end point. On failure the grid is left empty.
   EvalStatus setup();
   // Rectangle of cell (gx, gy) of Database::get()'s grid; outside the grid a

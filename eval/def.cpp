@@ -21,8 +21,7 @@ namespace {
 
 constexpr unsigned int kNoIndex = 4294967295u;
 
-// Via elements of the current read's nets whose name no via defines.
-long long unknownViaElements = 0;
+long long unknownVias = 0;
 
 bool joinsTwoLayers(const Via& v) {
   return v.topLayer != kNoLayer && v.bottomLayer != kNoLayer && v.topLayer != v.bottomLayer;
@@ -50,7 +49,7 @@ class PathWalk {
 
   void via(const char* name) {
     const unsigned int index = nameIndex(db_.viaMap, name, kNoIndex);
-    if (index == kNoIndex) ++unknownViaElements;
+    if (index == kNoIndex) ++unknownVias;
     // Past a via without two different known routing layers the layer is
     // unknown, and the points after it measure nothing; equal layers would
     // make the via wire a segment.
@@ -276,6 +275,8 @@ int IO::readDefNet(DefType, LefDefParser::defiNet* net, void* db) {
   return 0;
 }
 
+long long IO::unknownViaElements() { return unknownVias; }
+
 bool IO::readDef(const std::string& path) {
   FILE* file = std::fopen(path.c_str(), "r");
   if (!file) {
@@ -296,15 +297,11 @@ bool IO::readDef(const std::string& path) {
   defrSetNetCbk(readDefNet);
   defrInit();
   defrReset();
-  unknownViaElements = 0;
+  unknownVias = 0;
   const int status = defrRead(file, path.c_str(), Database::get(), 1);
   defrReleaseNResetMemory();
   defrUnsetCallbacks();
   std::fclose(file);
-  if (unknownViaElements > 0)
-    std::cerr << "Warning: " << unknownViaElements
-              << " via elements of the DEF nets name no via of the LEF or DEF and give no via wire"
-              << std::endl;
   if (status == 0) return true;
   std::cerr << "Error in parsing DEF file (error: " << status << ")" << std::endl;
   return false;

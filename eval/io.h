@@ -16,6 +16,9 @@ class IO {
 public:
   static bool readLef(const std::string& path);
   static bool readDef(const std::string& path);
+  // Via elements of the last DEF read's nets whose name no via defines; they
+  // give no via wire.
+  static long long unknownViaElements();
 
   // Reader callbacks of the two imports; the user data is the Database.
   using LefType = LefDefParser::lefrCallbackType_e;

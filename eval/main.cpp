@@ -32,7 +32,7 @@ class Messages {
   std::vector<std::string> warnings_;
 };
 
-// Why the grid or the pitch could not be had, naming the layer they come from.
+// Why the grid or the pitch could not be had, naming the layer they start from.
 std::string statusText(EvalStatus status) {
   const Database& db = *Database::get();
   const std::string layer = db.routeLayers.size() > 1 ? db.routeLayers[1].name : std::string();
@@ -51,7 +51,8 @@ std::string statusText(EvalStatus status) {
              " has no TRACKS Y with a positive step, nor has any other routing layer; the GCell "
              "grid cannot be built.";
     case EvalStatus::kGridOverflow:
-      return "the GCell grid of routing layer " + layer + " reaches past the 32-bit coordinate range.";
+      return "the GCell grid from the tracks of routing layer " + layer +
+             " or of its nearest routing layer having them reaches past the 32-bit coordinate range.";
     case EvalStatus::kZeroPitch:
       return "routing layer " + layer +
              " has no tracks in its preferred direction with a positive step; the pitch that "
@@ -76,7 +77,13 @@ void checkNames(const Setting& s, Messages& msg) {
 
 void loadDesign(const Setting& s, Messages& msg) {
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
-  if (msg.clean() && !IO::readDef(s.def)) msg.error("load DEF file fail.");
+  if (!msg.clean()) return;
+  if (!IO::readDef(s.def)) {
+    msg.error("load DEF file fail.");
+  } else if (IO::unknownViaElements() > 0) {
+    msg.warning(std::to_string(IO::unknownViaElements()) +
+                " via elements of the DEF nets name no via of the LEF or DEF and give no via wire.");
+  }
 }
 
 void loadEvaluationInputs(const Setting& s, Messages& msg) {

@@ -397,5 +397,20 @@ TEST_F(Lexer, LongTokensGrowTheBuffers) {
                                                           qstr(longName.c_str())}));
 }
 
+// Words longer than two input blocks, read as written and folded.
+TEST_F(Lexer, LongWordsAcrossInputBlocks) {
+  std::string written, folded;
+  for (int i = 0; i < 10000; i++) {
+    written += "aB-9";
+    folded += "AB-9";
+  }
+  EXPECT_EQ(all("p1 " + written + "\n" + written + " p2"),
+            (Toks{str("p1"), str(written.c_str()), str(written.c_str()), str("p2")}));
+  restart();
+  data->names_case_sensitive = 0;
+  EXPECT_EQ(all("p1 " + written + "\t" + written + " p2"),
+            (Toks{str("P1"), str(folded.c_str()), str(folded.c_str()), str("P2")}));
+}
+
 }  // namespace
 

@@ -5,16 +5,6 @@
 namespace velmor {
 namespace {
 
-TEST(Database, StartValues) {
-  const Database& db = freshDatabase();
-  EXPECT_EQ(db.lefDbu, 2000);
-  EXPECT_EQ(db.defDbu, 2000);
-  EXPECT_EQ(db.weights, std::vector<double>(11, 1.0));
-  EXPECT_FALSE(db.guideLoaded || db.connLoaded || db.geoLoaded || db.weightsLoaded);
-  EXPECT_TRUE(db.routeLayers.empty() && db.nets.empty() && db.violations.empty() && db.rows.empty());
-  EXPECT_EQ(Database::net("A"), -1);
-}
-
 TEST(Database, RepeatedNamesKeepFirstPosition) {
   Database& db = freshDatabase();
   db.addNet("A");
@@ -26,26 +16,6 @@ TEST(Database, RepeatedNamesKeepFirstPosition) {
   EXPECT_EQ(db.nets[2].name, "A");
   EXPECT_EQ(db.nets[2].wires.size(), 1u);
   EXPECT_TRUE(db.nets[0].wires.empty());
-}
-
-TEST(Database, MapsGivePositions) {
-  Database& db = freshDatabase();
-  for (const char* n : {"M1", "M2", "M3"}) ASSERT_NE(db.addRouteLayer(n), nullptr);
-  EXPECT_EQ(db.routeLayerMap.at("M1"), 0);
-  EXPECT_EQ(db.routeLayerMap.at("M2"), 1);
-  EXPECT_EQ(db.routeLayerMap.at("M3"), 2);
-  db.addCutLayer("V1");
-  db.addMacro("INV");
-  db.addMacro("NAND");
-  db.addVia("VIA12");
-  db.addInstance("u1");
-  EXPECT_EQ(db.cutLayerMap.at("V1"), 0);
-  EXPECT_EQ(db.macroMap.at("NAND"), 1u);
-  EXPECT_EQ(db.viaMap.at("VIA12"), 0u);
-  EXPECT_EQ(db.instanceMap.at("u1"), 0u);
-  db.addRow("r");
-  db.addRow("r");
-  EXPECT_EQ(db.rows.size(), 2u);
 }
 
 // Layer bytes 0..254 are positions; 255 means none, so a 256th layer is refused.
@@ -62,43 +32,6 @@ TEST(Database, LayerListsStopAt255) {
   EXPECT_EQ(db.cutLayers.size(), 255u);
   EXPECT_EQ(db.routeLayerMap.count("M255"), 0u);
   EXPECT_EQ(db.cutLayerMap.count("V255"), 0u);
-}
-
-TEST(Records, Defaults) {
-  Database& db = freshDatabase();
-  const RouteLayer& l = *db.addRouteLayer("M1");
-  EXPECT_EQ(l.direction, 'X');
-  EXPECT_EQ(l.pitchX + l.pitchY + l.width + l.spacing + l.area, 0);
-  EXPECT_EQ(l.preferStart + l.preferNum + l.preferStep + l.wrongStart + l.wrongNum + l.wrongStep, 0);
-  const Via& v = db.addVia("V");
-  EXPECT_EQ(v.topLayer, 255);
-  EXPECT_EQ(v.cutLayer, 255);
-  EXPECT_EQ(v.bottomLayer, 255);
-  const Instance& inst = db.addInstance("u1");
-  EXPECT_EQ(inst.macro, 4294967295u);
-  EXPECT_EQ(inst.position, Point::Null);
-  EXPECT_FALSE(inst.flipX || inst.flipY);
-  const Row& r = db.addRow("row");
-  EXPECT_EQ(r.x, INT_MAX);
-  EXPECT_EQ(r.y, INT_MAX);
-  EXPECT_EQ(r.num + r.step + r.flip, 0);
-  const Macro& m = db.addMacro("INV");
-  EXPECT_EQ(m.bbox.lx, INT_MAX);
-  EXPECT_EQ(m.bbox.hy, INT_MIN);
-  const Violation vio;
-  EXPECT_EQ(vio.id, -1);
-  EXPECT_EQ(vio.box.lx, INT_MAX);
-  EXPECT_EQ(vio.box.hx, INT_MIN);
-
-  Pin p("A");
-  EXPECT_EQ(p.bbox.lx, INT_MAX);
-  EXPECT_EQ(p.use, 0);
-  p.addShape(Shape(0, 0, 10, 20, 0));
-  EXPECT_EQ(p.bbox.lx, 0);
-  EXPECT_EQ(p.bbox.hy, 20);
-
-  const PRLTable t(2, 3);
-  EXPECT_EQ(t.table, std::vector<std::vector<int>>(2, std::vector<int>(3, 0)));
 }
 
 std::string reportOf(const RouteLayer& l) {

@@ -5,21 +5,11 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+
+#include "e2e_run.h"
 
 namespace velmor {
 namespace {
-
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 bool exists(const std::string& path) {
   struct stat st;
@@ -29,7 +19,15 @@ bool exists(const std::string& path) {
 const char kIn[] = "def_copy_in.def";
 const char kOut[] = "def_copy_out.def";
 
-TEST(WriteDef, CopiesLinesAndEndsTheLastOne) {
+class WriteDef : public testing::Test {
+ protected:
+  void TearDown() override {
+    std::remove(kIn);
+    std::remove(kOut);
+  }
+};
+
+TEST_F(WriteDef, CopiesLinesAndEndsTheLastOne) {
   const std::string big(70000, 'x');  // longer than one copy block
   struct Case {
     const char* name;
@@ -52,24 +50,21 @@ TEST(WriteDef, CopiesLinesAndEndsTheLastOne) {
   }
 }
 
-TEST(WriteDef, MissingInputCreatesNoOutput) {
-  std::remove(kOut);
-  EXPECT_FALSE(IO::writeDef("def_copy_no_such_input.def", kOut));
-  EXPECT_FALSE(exists(kOut));
+// Inputs that cannot be copied leave no output behind.
+TEST_F(WriteDef, UnreadableInputCreatesNoOutput) {
+  for (const char* in : {"def_copy_no_such_input.def", "."}) {
+    std::remove(kOut);
+    EXPECT_FALSE(IO::writeDef(in, kOut)) << in;
+    EXPECT_FALSE(exists(kOut)) << in;
+  }
 }
 
-TEST(WriteDef, DirectoryAsInputIsRefused) {
-  std::remove(kOut);
-  EXPECT_FALSE(IO::writeDef(".", kOut));
-  EXPECT_FALSE(exists(kOut));
-}
-
-TEST(WriteDef, OutputInMissingDirectoryFails) {
+TEST_F(WriteDef, OutputInMissingDirectoryFails) {
   writeFile(kIn, "DESIGN top ;\n");
   EXPECT_FALSE(IO::writeDef(kIn, "def_copy_no_such_dir/out.def"));
 }
 
-TEST(WriteDef, NeverTruncatesItsInput) {
+TEST_F(WriteDef, NeverTruncatesItsInput) {
   const std::string text = "DESIGN top ;\nEND DESIGN\n";
   writeFile(kIn, text);
   EXPECT_FALSE(IO::writeDef(kIn, kIn));
@@ -94,7 +89,7 @@ TEST(WriteDef, NeverTruncatesItsInput) {
   std::remove(soft);
 }
 
-TEST(WriteDef, WriteErrorIsAFailure) {
+TEST_F(WriteDef, WriteErrorIsAFailure) {
   if (!exists("/dev/full")) GTEST_SKIP() << "/dev/full is not available";
   writeFile(kIn, "DESIGN top ;\nEND DESIGN\n");
   EXPECT_FALSE(IO::writeDef(kIn, "/dev/full"));

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-// Runs the built velmoreval in a directory of its own and keeps what it wrote.
+// Whole files in and out, and runs of the built velmoreval in a directory of
+// its own that keep what it wrote.
 
 struct RunResult {
   std::string out;

@@ -19,15 +19,6 @@ TEST(Geom, ConstructorsOrderCorners) {
   EXPECT_EQ(s.layer, 3);
 }
 
-TEST(Geom, NullValues) {
-  expectBox(Box::Null, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-  EXPECT_EQ(Point::Null, Point(2147483647, 2147483647, 255));
-  EXPECT_NE(Point(2147483647, 2147483647, 0), Point::Null);
-  EXPECT_EQ(Shape::Null, Shape(-2147483648, -2147483648, 2147483647, 2147483647, 255));
-  EXPECT_EQ(Line::Null.p1, Point::Null);
-  EXPECT_EQ(Line::Null.p2, Point::Null);
-}
-
 TEST(Geom, InvertedBoxGrowsToFirstRectangle) {
   Box b = Box::Inverted;
   expectBox(b, INT_MAX, INT_MAX, INT_MIN, INT_MIN);
@@ -35,12 +26,6 @@ TEST(Geom, InvertedBoxGrowsToFirstRectangle) {
   expectBox(b, 0, 0, 10, 20);
   b.cover(Box(-5, 3, 4, 30));
   expectBox(b, -5, 0, 10, 30);
-}
-
-TEST(Geom, ShapeEquality) {
-  EXPECT_EQ(Shape(0, 0, 10, 5, 1), Shape(10, 5, 0, 0, 1));
-  EXPECT_NE(Shape(0, 0, 10, 5, 1), Shape(0, 0, 10, 5, 2));
-  EXPECT_NE(Shape(0, 0, 10, 5, 1), Shape(0, 0, 10, 6, 1));
 }
 
 TEST(Geom, ShapeText) {

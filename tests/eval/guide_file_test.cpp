@@ -3,11 +3,11 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "e2e_run.h"
 
 namespace velmor {
 namespace {
@@ -16,10 +16,7 @@ using Shapes = std::vector<Shape>;
 
 std::string data(const char* name) { return std::string(VELMOR_TEST_DATA) + "/eval/" + name; }
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+const char kOut[] = "io_guide_out.guide";
 
 // Routing layers M1 (H), M2 (V), M3 (no direction) and nets n0, n1, n2.
 class GuideFile : public testing::Test {
@@ -32,6 +29,8 @@ protected:
       db.addRouteLayer("M" + std::to_string(l + 1))->direction = dirs[l];
     for (const char* n : {"n0", "n1", "n2"}) db.addNet(n);
   }
+
+  void TearDown() override { std::remove(kOut); }
 
   static Net& net(int i) { return Database::get()->nets[i]; }
 };
@@ -88,7 +87,7 @@ TEST_F(GuideFile, WritesHorizontalLayersFromFirstListOthersFromSecond) {
             {{{1, 1, 1, 1, 0}}, {{0, 0, 100, 200, 1}, {100, 0, 200, 100, 1}}, {{-20, -30, -10, 0, 2}, {0, 0, 1, 1, 2}}});
   setGuides(net(1), {{}, {}, {}}, {{}, {}, {}});
   setGuides(net(2), {{{10, 10, 20, 20, 0}, {30, 10, 40, 20, 0}}, {}, {}}, {{}, {}, {}});
-  const char path[] = "io_guide_out.guide";
+  const char* const path = kOut;
   std::ofstream(path) << "stale text that must go away\nand more of it\n";
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
@@ -102,7 +101,7 @@ TEST_F(GuideFile, WritesHorizontalLayersFromFirstListOthersFromSecond) {
 }
 
 TEST_F(GuideFile, WritesNetsThatNeverGotGuideLists) {
-  const char path[] = "io_guide_out.guide";
+  const char* const path = kOut;
   EXPECT_TRUE(IO::writeRg(path));
   EXPECT_EQ(readFile(path), "n0\n(\n)\nn1\n(\n)\nn2\n(\n)\n");
 }
@@ -110,7 +109,7 @@ TEST_F(GuideFile, WritesNetsThatNeverGotGuideLists) {
 TEST_F(GuideFile, DesignWithoutNetsWritesAnEmptyFile) {
   *Database::get() = Database();
   Database::get()->addRouteLayer("M1");
-  const char path[] = "io_guide_out.guide";
+  const char* const path = kOut;
   std::ofstream(path) << "stale\n";
   EXPECT_TRUE(IO::writeRg(path));
   EXPECT_EQ(readFile(path), "");
@@ -149,7 +148,7 @@ TEST_F(GuideFile, LargeOutputKeepsEveryLine) {
 TEST_F(GuideFile, ReadCleanWrite) {
   ASSERT_TRUE(IO::readRg(data("io_guide_roundtrip.guide")));
   for (Net& n : Database::get()->nets) n.cleanGuides();
-  const char path[] = "io_guide_out.guide";
+  const char* const path = kOut;
   ASSERT_TRUE(IO::writeRg(path));
   EXPECT_EQ(readFile(path),
             "n0\n(\n0 0 300 100 M1\n0 0 100 200 M2\n100 0 200 100 M2\n)\n"

@@ -82,14 +82,6 @@ TEST(GuideCleaning, NoGuidesGiveEmptyListsPerLayer) {
   EXPECT_EQ(n.guides2, LayerGuides(4));
 }
 
-TEST(GuideCleaning, FirstGuideSizesLists) {
-  layers(3);
-  Net n("n");
-  n.addGuide(Shape(5, 5, 1, 1, 1));
-  ASSERT_EQ(n.guides.size(), 3u);
-  EXPECT_EQ(n.guides[1], Shapes{S(1, 1, 5, 5, 1)});
-}
-
 // Degenerate guides are cut like any other; the order of pieces that share
 // their low corner is by high corner, so an abutting zero-width piece is
 // absorbed before the full cell beside it.

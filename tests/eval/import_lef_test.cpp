@@ -10,17 +10,12 @@
 #include "eval/lef.h"
 #include "lef/lefrReader.h"
 #include "tests/eval/db_reset.h"
+#include "tests/eval/fields.h"
 
 namespace velmor {
 namespace {
 
 const std::string kData = std::string(VELMOR_TEST_DATA) + "/eval/";
-
-std::vector<int> boxFields(const std::vector<Box>& boxes) {
-  std::vector<int> v;
-  for (const Box& b : boxes) v.insert(v.end(), {b.lx, b.ly, b.hx, b.hy});
-  return v;
-}
 
 std::vector<int> shapeFields(const std::vector<Shape>& shapes) {
   std::vector<int> v;

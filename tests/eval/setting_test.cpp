@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "db_reset.h"
@@ -22,47 +23,35 @@ Parse parse(std::vector<std::string> args) {
   return {ok, testing::internal::GetCapturedStderr()};
 }
 
-TEST(Setting, NoArguments) {
-  const Parse p = parse({});
-  EXPECT_TRUE(p.ok);
-  const Setting& s = *Setting::get();
-  EXPECT_EQ(s.lef + s.def + s.output + s.georpt + s.conrpt + s.guide, "");
-  EXPECT_EQ(s.weights, "velmoreval.w");
-  EXPECT_EQ(s.mode + s.simSeconds + s.threads, 0);
+// lef, def, output, georpt, conrpt, guide, weights
+std::vector<std::string> names(const Setting& s) {
+  return {s.lef, s.def, s.output, s.georpt, s.conrpt, s.guide, s.weights};
 }
 
-TEST(Setting, FileOptions) {
-  ASSERT_TRUE(parse({"-lef", "a.lef", "-def", "b.def", "-output", "o.def", "-georpt", "g.rpt", "-conrpt",
-                     "c.rpt", "-guide", "x.guide", "-weights", "w.txt", "-threads", "8", "-lef", "-def"})
-                  .ok);
-  const Setting& s = *Setting::get();
-  EXPECT_EQ(s.lef, "-def");
-  EXPECT_EQ(s.def, "b.def");
-  EXPECT_EQ(s.output, "o.def");
-  EXPECT_EQ(s.georpt, "g.rpt");
-  EXPECT_EQ(s.conrpt, "c.rpt");
-  EXPECT_EQ(s.guide, "x.guide");
-  EXPECT_EQ(s.weights, "w.txt");
-  EXPECT_EQ(s.threads, 8);
-  EXPECT_EQ(s.mode, 0);
-}
-
-TEST(Setting, BenchmarkFillsEmptyNames) {
-  ASSERT_TRUE(parse({"-benchmark", "test1"}).ok);
-  const Setting& s = *Setting::get();
-  EXPECT_EQ(s.lef, "velmor_test1.input.lef");
-  EXPECT_EQ(s.def, "velmor_test1.input.def");
-  EXPECT_EQ(s.guide, "velmor_test1.input.guide");
-  EXPECT_EQ(s.conrpt, "velmor_test1.conn.rpt");
-  EXPECT_EQ(s.georpt, "velmor_test1.geo.rpt");
-  EXPECT_EQ(s.output, "");
-  EXPECT_EQ(s.weights, "velmoreval.w");
-
-  for (const auto& args : {std::vector<std::string>{"-guide", "my.guide", "-benchmark", "t"},
-                           std::vector<std::string>{"-benchmark", "t", "-guide", "my.guide"}}) {
-    ASSERT_TRUE(parse(args).ok);
-    EXPECT_EQ(Setting::get()->guide, "my.guide");
-    EXPECT_EQ(Setting::get()->lef, "velmor_t.input.lef");
+// A later option overwrites an earlier one, whatever its value looks like;
+// -benchmark fills only the names not given, before or after it.
+TEST(Setting, FileNames) {
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> names;
+  } cases[] = {
+      {{"-lef", "a.lef", "-def", "b.def", "-output", "o.def", "-georpt", "g.rpt", "-conrpt", "c.rpt", "-guide",
+        "x.guide", "-weights", "w.txt", "-threads", "8", "-lef", "-def"},
+       {"-def", "b.def", "o.def", "g.rpt", "c.rpt", "x.guide", "w.txt"}},
+      {{"-benchmark", "test1"},
+       {"velmor_test1.input.lef", "velmor_test1.input.def", "", "velmor_test1.geo.rpt", "velmor_test1.conn.rpt",
+        "velmor_test1.input.guide", "velmoreval.w"}},
+      {{"-guide", "my.guide", "-benchmark", "t"},
+       {"velmor_t.input.lef", "velmor_t.input.def", "", "velmor_t.geo.rpt", "velmor_t.conn.rpt", "my.guide",
+        "velmoreval.w"}},
+      {{"-benchmark", "t", "-guide", "my.guide"},
+       {"velmor_t.input.lef", "velmor_t.input.def", "", "velmor_t.geo.rpt", "velmor_t.conn.rpt", "my.guide",
+        "velmoreval.w"}},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(parse(c.args).ok) << c.args[0];
+    EXPECT_EQ(names(*Setting::get()), c.names) << c.args[0];
+    EXPECT_EQ(Setting::get()->mode, 0);
   }
 }
 
@@ -92,11 +81,12 @@ TEST(Setting, SimTakesNextArgument) {
   }
 }
 
-TEST(Setting, ThreadsNotANumber) {
-  EXPECT_TRUE(parse({"-threads", "abc"}).ok);
-  EXPECT_EQ(Setting::get()->threads, 0);
-  EXPECT_TRUE(parse({"-threads", "-3"}).ok);
-  EXPECT_EQ(Setting::get()->threads, -3);
+// The value is taken as a number, 0 when it is none.
+TEST(Setting, Threads) {
+  for (const auto& [text, threads] : {std::pair<const char*, int>{"8", 8}, {"abc", 0}, {"-3", -3}}) {
+    EXPECT_TRUE(parse({"-threads", text}).ok);
+    EXPECT_EQ(Setting::get()->threads, threads) << text;
+  }
 }
 
 TEST(Setting, RejectedArguments) {
