@@ -397,6 +397,38 @@ TEST(E2eDriverTest, SimulationWaitsEvenWithoutAnOutputName) {
   EXPECT_GE(waited, std::chrono::seconds(1));
 }
 
+// The layer lines come before the wait line; a DEF that fails after the LEF
+// loaded still leaves the LEF's layers (without tracks) to report, and no copy.
+TEST(E2eDriverTest, SimulationReportsWhatWasLoadedThenWaits) {
+  const char* const lefOnlyLines =
+      "M1 (H) p200,200 w100 s100 a20000 prefer: srt0 stp0 num0 wrong: srt0 stp0 num0\n"
+      "M2 (V) p200,200 w100 s100 a20000 prefer: srt0 stp0 num0 wrong: srt0 stp0 num0\n"
+      "M3 (H) p200,200 w100 s100 a20000 prefer: srt0 stp0 num0 wrong: srt0 stp0 num0\n";
+  const RunCase cases[] = {
+      {"every name and a wait",
+       {"-def", kDef, "-sim", "1"},
+       std::string(kBanner) + kLayerLines + "running for 1 seconds...\n",
+       "",
+       0},
+      {"a DEF that does not open",
+       {"-def", "none.def", "-sim"},
+       std::string(kBanner) + lefOnlyLines + "[ERROR] load DEF file fail.\n",
+       "Unable to open DEF file: none.def\n",
+       1},
+  };
+  for (const RunCase& c : cases) {
+    WorkDir dir;
+    dir.addExample({kLef, kDef});
+    Args args{"-lef", kLef, "-guide", "g", "-output", "out.def"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    expectRun(runEval(dir, args), c);
+    EXPECT_EQ(std::filesystem::exists(dir / "out.def"), c.status == 0) << c.what;
+    if (c.status == 0) {
+      EXPECT_EQ(readFile(dir / "out.def"), readFile(dir / kDef)) << c.what;
+    }
+  }
+}
+
 TEST(E2eDriverTest, SimulationOutputThatCannotBeWrittenIsAnError) {
   WorkDir dir;
   dir.addExample({kLef, kDef});
