@@ -201,55 +201,6 @@ const char* const kBeforeUnits =
 
 /* ---- VIA, MAXVIASTACK, PROPERTYDEFINITIONS, MACRO, PIN, OBS declarations ---- */
 %code {
-// Grammar state of the VIA, MAXVIASTACK, MACRO, PIN and OBS statements.
-// Every read starts from a fresh one; a statement abandoned by a syntax
-// error releases what it held.
-struct lefMacroState {
-  const char* rangeNames[2];  // MAXVIASTACK RANGE layers (ring strings)
-
-  int viaLayers;
-  std::string viaName;
-  lefiGeometries* viaPoly;  // points of a via POLYGON, made with the callback
-
-  char propType;  // data type of the definition being read
-  int propOwner;  // whose PROPERTY list is being read
-
-  std::string macroName;
-  int siteSeen, symmetrySeen, sizeSeen, pinSeen, obsSeen, originSeen;
-  double siteStep[4];
-  char classText[258];
-  struct {
-    const char* name;  // ring string
-    int hasPnt;
-    double x, y;
-    int orient;
-  } foreign;
-
-  std::string pinName;
-
-  int doingGeom;
-  lefiGeometries* geom;  // PORT or OBS list being filled
-  int layerSeen;
-  int portShape;  // 0 at PORT, 1 after LAYER, 2 after PATH, RECT or POLYGON
-};
-
-lefMacroState lefMS;
-
-// Releases what a statement in progress holds.
-void lefMacroAbandon() {
-  lefiFreeObj(lefMS.geom);
-  lefiFreeObj(lefMS.viaPoly);
-  lefMS.doingGeom = 0;
-  lefMS.viaName.clear();
-  lefMS.macroName.clear();
-  lefMS.pinName.clear();
-}
-
-void lefMacroReadStart() {
-  lefMacroAbandon();
-  lefMS = lefMacroState();
-}
-
 char* lefText(const char* text) { return const_cast<char*>(text); }
 
 // "X statement is a version 5.5 and later syntax." and the like.
@@ -272,7 +223,7 @@ void lefObsolete(int msgNum, const char* what, const char* version) {
 enum lefPropOwner { kViaProps, kMacroProps, kPinProps, kViaRuleProps, kNonDefaultProps };
 
 void lefStartProps(int owner) {
-  lefMS.propOwner = owner;
+  lefData->macroState.propOwner = owner;
   lefData->lefDumbMode = 1000000;
 }
 
@@ -281,7 +232,7 @@ void lefAddProp(const char* name, const char* value, double number) {
   char text[40];
   if (!value) snprintf(text, sizeof(text), "%.11g", number);
   const lefrProps& tables = lefSettings->lefProps;
-  switch (lefMS.propOwner) {
+  switch (lefData->macroState.propOwner) {
     case kViaProps:
       if (!lefCallbacks->ViaCbk) return;
       if (value)
@@ -340,26 +291,26 @@ int lefStartPropDef(int kind) {
 }
 
 void lefSetForeignPoint(lefPOINT p) {
-  lefMS.foreign.hasPnt = 1;
-  lefMS.foreign.x = p.x;
-  lefMS.foreign.y = p.y;
+  lefData->macroState.foreign.hasPnt = 1;
+  lefData->macroState.foreign.x = p.x;
+  lefData->macroState.foreign.y = p.y;
 }
 
 // The via POLYGON's collector goes once its polygon is stored or dropped;
 // a stored polygon belongs to the via layer.
 void lefEndViaPolygon(bool stored) {
-  if (stored) lefMS.viaPoly->clearPolyItems();
-  lefiFreeObj(lefMS.viaPoly);
+  if (stored) lefData->macroState.viaPoly->clearPolyItems();
+  lefiFreeObj(lefData->macroState.viaPoly);
 }
 
 void lefStartMacro() {
-  lefMS.siteSeen = lefMS.symmetrySeen = lefMS.sizeSeen = 0;
-  lefMS.pinSeen = lefMS.obsSeen = lefMS.originSeen = 0;
+  lefData->macroState.siteSeen = lefData->macroState.symmetrySeen = lefData->macroState.sizeSeen = 0;
+  lefData->macroState.pinSeen = lefData->macroState.obsSeen = lefData->macroState.originSeen = 0;
 }
 
 char* lefClassText(const char* kind, const char* word) {
-  snprintf(lefMS.classText, sizeof(lefMS.classText), "%s %s", kind, word);
-  return lefMS.classText;
+  snprintf(lefData->macroState.classText, sizeof(lefData->macroState.classText), "%s %s", kind, word);
+  return lefData->macroState.classText;
 }
 
 const char* const kRelaxedClass =
@@ -440,42 +391,42 @@ bool lefAntennaNew(double since) {
 
 // PORT and OBS collect into a new list.
 void lefStartGeometries() {
-  lefiFreeObj(lefMS.geom);
-  lefMS.geom = lefiNewObj<lefiGeometries>();
-  lefMS.doingGeom = 1;
+  lefiFreeObj(lefData->macroState.geom);
+  lefData->macroState.geom = lefiNewObj<lefiGeometries>();
+  lefData->macroState.doingGeom = 1;
 }
 
 // Stored below 5.6, obsolete after.
 void lefPinForeign() {
-  const auto& f = lefMS.foreign;
+  const auto& f = lefData->macroState.foreign;
   if (lefPinBefore56(2043, "FOREIGN statement in MACRO PIN"))
     lefData->pin.addForeign(f.name, f.hasPnt, f.x, f.y, f.orient);
 }
 
 // Geometries: the list that a point list goes to, if any.
 lefiGeometries* lefPointSink() {
-  if (lefMS.viaPoly) return lefMS.viaPoly;
-  return lefMS.doingGeom ? lefMS.geom : nullptr;
+  if (lefData->macroState.viaPoly) return lefData->macroState.viaPoly;
+  return lefData->macroState.doingGeom ? lefData->macroState.geom : nullptr;
 }
 
 void lefGeomLayer(const char* name) {
-  if (lefMS.portShape == 1 && LEF_COUNTED(Layer)) {
-    if (lefMS.obsSeen)
+  if (lefData->macroState.portShape == 1 && LEF_COUNTED(Layer)) {
+    if (lefData->macroState.obsSeen)
       lefWarning(2076, "Either PATH, RECT or POLYGON statement is a required in MACRO/OBS.");
     else
       lefWarning(2065, "Either PATH, RECT or POLYGON statement is a required in MACRO/PIN/PORT.");
   }
-  if (lefMS.doingGeom) lefMS.geom->addLayer(name);
-  lefMS.portShape = 1;
-  lefMS.layerSeen = 1;
+  if (lefData->macroState.doingGeom) lefData->macroState.geom->addLayer(name);
+  lefData->macroState.portShape = 1;
+  lefData->macroState.layerSeen = 1;
 }
 
 enum lefShapeCheck { kShapeStore, kShapeDrop, kShapeError };
 
 // Whether a geometry item may be stored; reports why not.
 lefShapeCheck lefCheckShape(int mask, bool needsLayer) {
-  if (!lefMS.doingGeom) return kShapeDrop;
-  if (needsLayer && !lefMS.layerSeen) {
+  if (!lefData->macroState.doingGeom) return kShapeDrop;
+  if (needsLayer && !lefData->macroState.layerSeen) {
     if (!LEF_COUNTED(Macro)) return kShapeDrop;
     lefError(1701,
              "A LAYER statement is missing in Geometry.\nLAYER is a required statement before "
@@ -494,7 +445,7 @@ lefShapeCheck lefCheckShape(int mask, bool needsLayer) {
   do {                                                   \
     switch (lefCheckShape(mask, needsLayer)) {           \
       case kShapeStore:                                  \
-        lefMS.geom->store;                               \
+        lefData->macroState.geom->store;                               \
         break;                                           \
       case kShapeError:                                  \
         CHKERR();                                        \
@@ -503,12 +454,6 @@ lefShapeCheck lefCheckShape(int mask, bool needsLayer) {
         break;                                           \
     }                                                    \
   } while (0)
-}
-
-%initial-action {
-  lefMacroReadStart();
-  lefStmt.reset();
-  lefLayer.startRead();
 }
 
 %type <pt> pt
@@ -553,8 +498,8 @@ void (lefiTiming::*const kTimingPairs[])(double, double) = {
 };
 
 lefiSitePattern* lefTakeSitePattern() {
-  lefiSitePattern* pattern = lefStmt.sitePattern;
-  lefStmt.sitePattern = nullptr;
+  lefiSitePattern* pattern = lefData->stmtState.sitePattern;
+  lefData->stmtState.sitePattern = nullptr;
   return pattern;
 }
 
@@ -644,9 +589,9 @@ rules: %empty
   | error
     {
       lefAbandonStatement();
-      lefStmt.abandon();
-      lefLayer.abandon();
-      lefMacroAbandon();
+      lefData->stmtState.abandon();
+      lefData->layerState.abandon();
+      lefData->macroState.abandon();
     }
   ;
 
@@ -1107,14 +1052,14 @@ mask_opt: %empty
   ;
 
 /* FOREIGN cell [pt [orientation]], or cell orientation: the values wait in
-   lefMS.foreign for the statement's end. */
+   lefData->macroState.foreign for the statement's end. */
 foreign_cell: start_name T_STRING
     {
-      lefMS.foreign.name = $2;
-      lefMS.foreign.hasPnt = 0;
-      lefMS.foreign.x = 0.0;
-      lefMS.foreign.y = 0.0;
-      lefMS.foreign.orient = -1;
+      lefData->macroState.foreign.name = $2;
+      lefData->macroState.foreign.hasPnt = 0;
+      lefData->macroState.foreign.x = 0.0;
+      lefData->macroState.foreign.y = 0.0;
+      lefData->macroState.foreign.orient = -1;
     }
   ;
 
@@ -1124,13 +1069,13 @@ foreign_at: %empty
   | pt orientation
     {
       lefSetForeignPoint($1);
-      lefMS.foreign.orient = $2;
+      lefData->macroState.foreign.orient = $2;
     }
   ;
 
 foreign_place: foreign_at
   | orientation
-    { lefMS.foreign.orient = $1; }
+    { lefData->macroState.foreign.orient = $1; }
   ;
 
 /* PROPERTY name value pairs; the statement set the owner and name mode. */
@@ -1145,12 +1090,12 @@ prop_pairs: %empty
 
 maxviastack: K_MAXVIASTACK number maxviastack_range ';'
     {
-      if (!lefLayer.layerSeen) {
+      if (!lefData->layerState.layerSeen) {
         if (LEF_GATED(MaxStackVia)) {
           lefError(1602, "MAXVIASTACK statement has to be defined after the LAYER statement.");
           CHKERR();
         }
-      } else if (lefLayer.maxViaStackSeen) {
+      } else if (lefData->layerState.maxViaStackSeen) {
         if (LEF_GATED(MaxStackVia)) {
           lefError(1603,
                    "A MAXVIASTACK was already defined.\nOnly one MAXVIASTACK is allowed per "
@@ -1160,14 +1105,14 @@ maxviastack: K_MAXVIASTACK number maxviastack_range ';'
       } else if (lefCallbacks->MaxStackViaCbk) {
         lefData->maxStackVia.setMaxStackVia(lefToInt($2));
         if ($3)
-          lefData->maxStackVia.setMaxStackViaRange(lefMS.rangeNames[0], lefMS.rangeNames[1]);
+          lefData->maxStackVia.setMaxStackViaRange(lefData->macroState.rangeNames[0], lefData->macroState.rangeNames[1]);
         CALLBACK(MaxStackVia, &lefData->maxStackVia);
       }
       if (!$3 && lefData->versionNum < 5.5 && LEF_GATED(MaxStackVia)) {
         lefVersionError(1604, "MAXVIASTACK", "5.5 and later");
         CHKERR();
       }
-      lefLayer.maxViaStackSeen = 1;
+      lefData->layerState.maxViaStackSeen = 1;
     }
   ;
 
@@ -1180,33 +1125,33 @@ maxviastack_range: %empty
     }
     T_STRING T_STRING
     {
-      lefMS.rangeNames[0] = $3;
-      lefMS.rangeNames[1] = $4;
+      lefData->macroState.rangeNames[0] = $3;
+      lefData->macroState.rangeNames[1] = $4;
       $$ = 1;
     }
   ;
 
 via: via_start via_body K_END start_name T_STRING
     {
-      if (!lefMS.viaLayers && LEF_GATED(Via)) {
+      if (!lefData->macroState.viaLayers && LEF_GATED(Via)) {
         lefErrorf(1606,
                   "A LAYER statement is missing in the VIA %s.\nAt least one LAYERis required "
                   "per VIA statement.",
                   $5);
         CHKERR();
       }
-      if (lefMS.viaName != $5 && LEF_GATED(Via)) {
+      if (lefData->macroState.viaName != $5 && LEF_GATED(Via)) {
         lefErrorf(1607,
                   "END VIA name %s is different from the VIA name %s.\nCorrect the LEF file "
                   "before rerunning it through the LEF parser.",
-                  $5, lefMS.viaName.c_str());
+                  $5, lefData->macroState.viaName.c_str());
         CHKERR();
       }
-      lefMS.viaName.clear();
+      lefData->macroState.viaName.clear();
       if (lefCallbacks->ViaCbk) {
         // Inside a rule the via belongs to the rule, which exists only while
         // the NonDefault callback is registered.
-        if (!lefStmt.inNonDefault)
+        if (!lefData->stmtState.inNonDefault)
           CALLBACK(Via, &lefData->via);
         else if (lefData->nd)
           lefData->nd->addViaRule(&lefData->via);
@@ -1217,9 +1162,9 @@ via: via_start via_body K_END start_name T_STRING
 via_start: K_VIA start_name T_STRING via_kind
     {
       if (lefCallbacks->ViaCbk) lefData->via.setName($3, $4);
-      lefMS.viaLayers = 0;
-      lefMS.viaName = $3;
-      if ($4 == 0) lefStmt.ndVias++;
+      lefData->macroState.viaLayers = 0;
+      lefData->macroState.viaName = $3;
+      if ($4 == 0) lefData->stmtState.ndVias++;
     }
   ;
 
@@ -1250,7 +1195,7 @@ via_generated: K_VIARULE start_name T_STRING ';'
         lefVersionError(1709, "VIARULE", "5.6 and later");
         CHKERR();
       }
-      lefMS.viaLayers++;
+      lefData->macroState.viaLayers++;
     }
   ;
 
@@ -1292,8 +1237,8 @@ via_item: K_RESISTANCE number ';'
     {
       if (lefData->versionNum < 5.6) {
         if (lefCallbacks->ViaCbk)
-          lefData->via.setForeign(lefMS.foreign.name, lefMS.foreign.hasPnt, lefMS.foreign.x,
-                                  lefMS.foreign.y, lefMS.foreign.orient);
+          lefData->via.setForeign(lefData->macroState.foreign.name, lefData->macroState.foreign.hasPnt, lefData->macroState.foreign.x,
+                                  lefData->macroState.foreign.y, lefData->macroState.foreign.orient);
       } else if (LEF_GATED(Via)) {
         lefObsolete(2020, "FOREIGN statement in VIA", "5.6");
       }
@@ -1304,7 +1249,7 @@ via_item: K_RESISTANCE number ';'
 via_layer: K_LAYER start_name T_STRING ';'
     {
       if (lefCallbacks->ViaCbk) lefData->via.addLayer($3);
-      lefMS.viaLayers++;
+      lefData->macroState.viaLayers++;
     }
   ;
 
@@ -1326,14 +1271,14 @@ via_shape: K_RECT mask_opt pt pt ';'
       }
     }
   | K_POLYGON
-    { if (lefCallbacks->ViaCbk) lefMS.viaPoly = lefiNewObj<lefiGeometries>(); }
+    { if (lefCallbacks->ViaCbk) lefData->macroState.viaPoly = lefiNewObj<lefiGeometries>(); }
     mask_opt poly_pts ';'
     {
       bool tooNew = lefData->versionNum < 5.8 && $3 > 0;
-      bool store = lefMS.viaPoly && !tooNew;
+      bool store = lefData->macroState.viaPoly && !tooNew;
       if (store) {
-        lefMS.viaPoly->addPolygon($3);
-        lefData->via.addPolyToLayer($3, lefMS.viaPoly);
+        lefData->macroState.viaPoly->addPolygon($3);
+        lefData->via.addPolyToLayer($3, lefData->macroState.viaPoly);
       }
       lefEndViaPolygon(store);
       if (tooNew && LEF_GATED(Via)) {
@@ -1385,7 +1330,7 @@ propdef: propdef_kind T_STRING propdef_type ';'
         lefData->prop.setPropType(kind.text, $2);
         CALLBACK(Prop, &lefData->prop);
       }
-      (lefSettings->lefProps.*kind.table).setPropType($2, lefMS.propType);
+      (lefSettings->lefProps.*kind.table).setPropType($2, lefData->macroState.propType);
     }
   ;
 
@@ -1404,31 +1349,31 @@ propdef_type: propdef_integer propdef_range propdef_int_value
   | K_STRING
     {
       if (lefCallbacks->PropCbk) lefData->prop.setPropString();
-      lefMS.propType = 'S';
+      lefData->macroState.propType = 'S';
     }
   | K_STRING QSTRING
     {
       if (lefCallbacks->PropCbk) lefData->prop.setPropQString($2);
-      lefMS.propType = 'Q';
+      lefData->macroState.propType = 'Q';
     }
   | K_NAMEMAPSTRING T_STRING
     {
       if (lefCallbacks->PropCbk) lefData->prop.setPropNameMapString($2);
-      lefMS.propType = 'S';
+      lefData->macroState.propType = 'S';
     }
   ;
 
 propdef_integer: K_INTEGER
     {
       if (lefCallbacks->PropCbk) lefData->prop.setPropInteger();
-      lefMS.propType = 'I';
+      lefData->macroState.propType = 'I';
     }
   ;
 
 propdef_real: K_REAL
     {
       if (lefCallbacks->PropCbk) lefData->prop.setPropReal();
-      lefMS.propType = 'R';
+      lefData->macroState.propType = 'R';
     }
   ;
 
@@ -1451,20 +1396,20 @@ propdef_real_value: %empty
 macro: macro_start macro_options K_END
     {
       CALLBACK(Macro, &lefData->macro);
-      lefStmt.sitePatternWanted = 0;
+      lefData->stmtState.sitePatternWanted = 0;
       lefData->lefDumbMode = 1;
       lefData->lefNoNum = 1;
     }
     T_STRING
     {
-      if (lefMS.macroName != $5 && lefCallbacks->MacroEndCbk && LEF_COUNTED(Macro)) {
+      if (lefData->macroState.macroName != $5 && lefCallbacks->MacroEndCbk && LEF_COUNTED(Macro)) {
         lefErrorf(1634,
                   "END MACRO name %s is different from the MACRO name %s.\nCorrect the LEF "
                   "file before rerunning it through the LEF parser.",
-                  $5, lefMS.macroName.c_str());
+                  $5, lefData->macroState.macroName.c_str());
         CHKERR();
       }
-      lefMS.macroName.clear();
+      lefData->macroState.macroName.clear();
       CALLBACK(MacroEnd, $5);
     }
   ;
@@ -1475,7 +1420,7 @@ macro_start: K_MACRO start_name T_STRING
       lefData->macro.clear();
       if (lefCallbacks->MacroBeginCbk || lefCallbacks->MacroCbk) lefData->macro.setName($3);
       CALLBACK(MacroBegin, $3);
-      lefMS.macroName = $3;
+      lefData->macroState.macroName = $3;
     }
   ;
 
@@ -1495,29 +1440,29 @@ macro_option: K_CLASS macro_class ';'
     }
   | K_FOREIGN foreign_cell foreign_place ';'
     {
-      const auto& f = lefMS.foreign;
+      const auto& f = lefData->macroState.foreign;
       if (lefCallbacks->MacroCbk) lefData->macro.addForeign(f.name, f.hasPnt, f.x, f.y, f.orient);
       lefiMacroForeign foreign(f.name, f.hasPnt, f.x, f.y, f.orient != -1, f.orient);
       CALLBACK(MacroForeign, &foreign);
     }
   | K_ORIGIN pt ';'
     {
-      if (lefMS.originSeen && LEF_GATED(Macro)) {
+      if (lefData->macroState.originSeen && LEF_GATED(Macro)) {
         lefError(1642,
                  "ORIGIN statement has defined more than once in a MACRO statement.\nOnly one "
                  "ORIGIN statement can be defined in a Macro.\nParser will stop processing.");
         CHKERR();
       }
-      lefMS.originSeen = 1;
-      if (lefMS.siteSeen && LEF_GATED(Macro))
+      lefData->macroState.originSeen = 1;
+      if (lefData->macroState.siteSeen && LEF_GATED(Macro))
         lefWarning(2039,
                    "A SITE statement is defined before ORIGIN statement.\nTo avoid this warning "
                    "in the future, define SITE after ORIGIN");
-      if (lefMS.pinSeen && LEF_GATED(Macro))
+      if (lefData->macroState.pinSeen && LEF_GATED(Macro))
         lefWarning(2040,
                    "A PIN statement is defined before ORIGIN statement.\nTo avoid this warning "
                    "in the future, define PIN after ORIGIN");
-      if (lefMS.obsSeen && LEF_GATED(Macro))
+      if (lefData->macroState.obsSeen && LEF_GATED(Macro))
         lefWarning(2041,
                    "A OBS statement is defined before ORIGIN statement.\nTo avoid this warning "
                    "in the future, define OBS after ORIGIN");
@@ -1556,8 +1501,8 @@ macro_option: K_CLASS macro_class ';'
     }
   | macro_site_start site_pattern ';'
     {
-      lefiSitePattern* pattern = lefStmt.sitePattern;
-      lefStmt.sitePattern = nullptr;
+      lefiSitePattern* pattern = lefData->stmtState.sitePattern;
+      lefData->stmtState.sitePattern = nullptr;
       if (pattern) lefData->macro.setSitePattern(pattern);
       lefiMacroSite site(nullptr, pattern);
       CALLBACK(MacroSite, &site);
@@ -1565,17 +1510,17 @@ macro_option: K_CLASS macro_class ';'
   | K_SIZE number K_BY number ';'
     {
       if (lefCallbacks->MacroCbk) lefData->macro.setSize($2, $4);
-      lefMS.sizeSeen = 1;
+      lefData->macroState.sizeSeen = 1;
       lefiPoints size = {$2, $4};
       CALLBACK(MacroSize, size);
     }
   | K_SYMMETRY macro_symmetries ';'
     {
-      if (lefMS.siteSeen && LEF_GATED(Macro))
+      if (lefData->macroState.siteSeen && LEF_GATED(Macro))
         lefWarning(2032,
                    "A SITE statement is defined before SYMMETRY statement.\nTo avoid this "
                    "warning in the future, define SITE after SYMMETRY");
-      lefMS.symmetrySeen = 1;
+      lefData->macroState.symmetrySeen = 1;
     }
   | K_FUNCTION K_BUFFER ';'
     { if (lefCallbacks->MacroCbk) lefData->macro.setBuffer(); }
@@ -1631,32 +1576,32 @@ macro_site_start: K_SITE
     {
       lefData->lefDumbMode = 1;
       lefData->lefNoNum = 1;
-      lefMS.siteSeen = 1;
-      if (lefCallbacks->MacroCbk) lefStmt.sitePatternWanted = 1;
+      lefData->macroState.siteSeen = 1;
+      if (lefCallbacks->MacroCbk) lefData->stmtState.sitePatternWanted = 1;
     }
   ;
 
 /* name x y orientation [DO xcount BY ycount STEP xstep ystep]: made into
-   lefStmt.sitePattern while a pattern is wanted. */
+   lefData->stmtState.sitePattern while a pattern is wanted. */
 site_pattern: T_STRING number number orientation site_step
     {
-      if (lefStmt.sitePatternWanted) {
-        lefiFreeObj(lefStmt.sitePattern);
-        lefStmt.sitePattern = lefiNewObj<lefiSitePattern>();
-        lefStmt.sitePattern->set($1, $2, $3, $4, lefMS.siteStep[0], lefMS.siteStep[1],
-                                 lefMS.siteStep[2], lefMS.siteStep[3]);
+      if (lefData->stmtState.sitePatternWanted) {
+        lefiFreeObj(lefData->stmtState.sitePattern);
+        lefData->stmtState.sitePattern = lefiNewObj<lefiSitePattern>();
+        lefData->stmtState.sitePattern->set($1, $2, $3, $4, lefData->macroState.siteStep[0], lefData->macroState.siteStep[1],
+                                 lefData->macroState.siteStep[2], lefData->macroState.siteStep[3]);
       }
     }
   ;
 
 site_step: %empty
-    { lefMS.siteStep[0] = lefMS.siteStep[1] = lefMS.siteStep[2] = lefMS.siteStep[3] = -1.0; }
+    { lefData->macroState.siteStep[0] = lefData->macroState.siteStep[1] = lefData->macroState.siteStep[2] = lefData->macroState.siteStep[3] = -1.0; }
   | K_DO number K_BY number K_STEP number number
     {
-      lefMS.siteStep[0] = $2;
-      lefMS.siteStep[1] = $4;
-      lefMS.siteStep[2] = $6;
-      lefMS.siteStep[3] = $7;
+      lefData->macroState.siteStep[0] = $2;
+      lefData->macroState.siteStep[1] = $4;
+      lefData->macroState.siteStep[2] = $6;
+      lefData->macroState.siteStep[3] = $7;
     }
   ;
 
@@ -1779,18 +1724,18 @@ density_rects: %empty
 /* OBS: a list handed to the Obstruction callback; an empty OBS calls none. */
 macro_obs: obs_start K_END
     {
-      lefiFreeObj(lefMS.geom);
-      lefMS.doingGeom = 0;
-      lefMS.layerSeen = 0;
+      lefiFreeObj(lefData->macroState.geom);
+      lefData->macroState.doingGeom = 0;
+      lefData->macroState.layerSeen = 0;
     }
   | obs_start obs_geometries K_END
     {
       lefData->lefDumbMode = 0;
-      lefMS.layerSeen = 0;
-      if (lefCallbacks->ObstructionCbk && lefMS.geom) {
-        lefData->obstruction.setGeometries(lefMS.geom);
-        lefMS.geom = nullptr;
-        lefMS.doingGeom = 0;
+      lefData->macroState.layerSeen = 0;
+      if (lefCallbacks->ObstructionCbk && lefData->macroState.geom) {
+        lefData->obstruction.setGeometries(lefData->macroState.geom);
+        lefData->macroState.geom = nullptr;
+        lefData->macroState.doingGeom = 0;
         CALLBACK(Obstruction, &lefData->obstruction);
       }
     }
@@ -1798,9 +1743,9 @@ macro_obs: obs_start K_END
 
 obs_start: K_OBS
     {
-      lefMS.obsSeen = 1;
+      lefData->macroState.obsSeen = 1;
       if (lefCallbacks->ObstructionCbk) lefStartGeometries();
-      lefMS.layerSeen = 0;
+      lefData->macroState.layerSeen = 0;
     }
   ;
 
@@ -1811,14 +1756,14 @@ obs_geometries: geometry
 /* PIN: the Pin callback runs after the END name's check. */
 pin: pin_start pin_options K_END start_name T_STRING
     {
-      if (lefMS.pinName != $5 && lefCallbacks->MacroCbk && LEF_COUNTED(Macro)) {
+      if (lefData->macroState.pinName != $5 && lefCallbacks->MacroCbk && LEF_COUNTED(Macro)) {
         lefErrorf(1643,
                   "END PIN name %s is different from the PIN name %s.\nCorrect the LEF file "
                   "before rerunning it through the LEF parser.",
-                  $5, lefMS.pinName.c_str());
+                  $5, lefData->macroState.pinName.c_str());
         CHKERR();
       }
-      lefMS.pinName.clear();
+      lefData->macroState.pinName.clear();
       CALLBACK(Pin, &lefData->pin);
       lefData->pin.clear();
     }
@@ -1826,9 +1771,9 @@ pin: pin_start pin_options K_END start_name T_STRING
 
 pin_start: K_PIN start_name T_STRING
     {
-      lefMS.pinSeen = 1;
+      lefData->macroState.pinSeen = 1;
       if (lefCallbacks->PinCbk) lefData->pin.setName($3);
-      lefMS.pinName = $3;
+      lefData->macroState.pinName = $3;
     }
   ;
 
@@ -2053,13 +1998,13 @@ antenna_layer: K_LAYER start_name T_STRING
 pin_port: port_start port_class port_geometries K_END
     {
       lefData->lefDumbMode = 0;
-      lefMS.layerSeen = 0;
-      if (lefCallbacks->PinCbk && lefMS.geom) {
-        lefData->pin.addPort(lefMS.geom);
-        lefMS.geom = nullptr;
-        lefMS.doingGeom = 0;
+      lefData->macroState.layerSeen = 0;
+      if (lefCallbacks->PinCbk && lefData->macroState.geom) {
+        lefData->pin.addPort(lefData->macroState.geom);
+        lefData->macroState.geom = nullptr;
+        lefData->macroState.doingGeom = 0;
       }
-      if (lefMS.portShape == 1 && LEF_GATED(Pin))
+      if (lefData->macroState.portShape == 1 && LEF_GATED(Pin))
         lefWarning(2065, "Either PATH, RECT or POLYGON statement is a required in MACRO/PIN/PORT.");
     }
   ;
@@ -2067,14 +2012,14 @@ pin_port: port_start port_class port_geometries K_END
 port_start: K_PORT
     {
       if (lefCallbacks->PinCbk) lefStartGeometries();
-      lefMS.portShape = 0;
-      lefMS.layerSeen = 0;
+      lefData->macroState.portShape = 0;
+      lefData->macroState.layerSeen = 0;
     }
   ;
 
 port_class: %empty
   | K_CLASS macro_class ';'
-    { if (lefMS.doingGeom) lefMS.geom->addClass($2); }
+    { if (lefData->macroState.doingGeom) lefData->macroState.geom->addClass($2); }
   ;
 
 port_geometries: %empty
@@ -2087,32 +2032,32 @@ geometry: geom_layer
     { GEOM_SHAPE(0, true, addWidth($2)); }
   | K_PATH mask_opt path_pts ';'
     {
-      lefMS.portShape = 2;
+      lefData->macroState.portShape = 2;
       GEOM_SHAPE($2, true, addPath($2));
     }
   | K_PATH mask_opt K_ITERATE path_pts geom_step ';'
     {
-      lefMS.portShape = 2;
+      lefData->macroState.portShape = 2;
       GEOM_SHAPE($2, true, addPathIter($2));
     }
   | K_RECT mask_opt pt pt ';'
     {
-      lefMS.portShape = 2;
+      lefData->macroState.portShape = 2;
       GEOM_SHAPE($2, true, addRect($2, $3.x, $3.y, $4.x, $4.y));
     }
   | K_RECT mask_opt K_ITERATE pt pt geom_step ';'
     {
-      lefMS.portShape = 2;
+      lefData->macroState.portShape = 2;
       GEOM_SHAPE($2, true, addRectIter($2, $4.x, $4.y, $5.x, $5.y));
     }
   | K_POLYGON mask_opt poly_pts ';'
     {
-      lefMS.portShape = 2;
+      lefData->macroState.portShape = 2;
       GEOM_SHAPE($2, true, addPolygon($2));
     }
   | K_POLYGON mask_opt K_ITERATE poly_pts geom_step ';'
     {
-      lefMS.portShape = 2;
+      lefData->macroState.portShape = 2;
       GEOM_SHAPE($2, true, addPolygonIter($2));
     }
   | K_VIA mask_opt pt start_name T_STRING ';'
@@ -2130,7 +2075,7 @@ geom_layer_exceptpg: %empty
   | K_EXCEPTPGNET
     {
       if (lefData->versionNum >= 5.7) {
-        if (lefMS.doingGeom) lefMS.geom->addLayerExceptPgNet();
+        if (lefData->macroState.doingGeom) lefData->macroState.geom->addLayerExceptPgNet();
       } else {
         lefErrorf(1699,
                   "EXCEPTPGNET is a version 5.7 or later syntax.\nYour lef file is defined with "
@@ -2144,9 +2089,9 @@ geom_layer_exceptpg: %empty
 geom_layer_rule: %empty
   | K_SPACING number
     {
-      if (lefMS.doingGeom) {
+      if (lefData->macroState.doingGeom) {
         if (zeroOrGt($2)) {
-          lefMS.geom->addLayerMinSpacing($2);
+          lefData->macroState.geom->addLayerMinSpacing($2);
         } else {
           lefErrorf(1659,
                     "THE SPACING statement has the value %g in MACRO OBS.\nValue has to be 0 or "
@@ -2158,9 +2103,9 @@ geom_layer_rule: %empty
     }
   | K_DESIGNRULEWIDTH number
     {
-      if (lefMS.doingGeom) {
+      if (lefData->macroState.doingGeom) {
         if (zeroOrGt($2)) {
-          lefMS.geom->addLayerRuleWidth($2);
+          lefData->macroState.geom->addLayerRuleWidth($2);
         } else {
           lefErrorf(1660,
                     "THE DESIGNRULEWIDTH statement has the value %g in MACRO OBS.\nValue has to "
@@ -2174,7 +2119,7 @@ geom_layer_rule: %empty
 
 /* DO xcount BY ycount STEP xstep ystep, set before the item it repeats. */
 geom_step: K_DO number K_BY number K_STEP number number
-    { if (lefMS.doingGeom) lefMS.geom->addStepPattern($2, $4, $6, $7); }
+    { if (lefData->macroState.doingGeom) lefData->macroState.geom->addStepPattern($2, $4, $6, $7); }
   ;
 
 /* ---- end VIA, MAXVIASTACK, PROPERTYDEFINITIONS, MACRO, PIN, OBS ---- */
@@ -2193,7 +2138,7 @@ rule_props: K_PROPERTY rule_prop_start prop_pairs ';'
 
 rule_prop_start: %empty
     {
-      lefStartProps(lefStmt.inNonDefault ? kNonDefaultProps : kViaRuleProps);
+      lefStartProps(lefData->stmtState.inNonDefault ? kNonDefaultProps : kViaRuleProps);
       lefData->lefDumbMode = 10000000;
     }
   ;
@@ -2201,7 +2146,7 @@ rule_prop_start: %empty
 /* VIARULE */
 viarule: viarule_start viarule_layers viarule_vias viarule_props_opt viarule_end
     {
-      if ((lefStmt.viaRuleLayers == 0 || lefStmt.viaRuleLayers > 2) && LEF_GATED(ViaRule)) {
+      if ((lefData->stmtState.viaRuleLayers == 0 || lefData->stmtState.viaRuleLayers > 2) && LEF_GATED(ViaRule)) {
         lefError(1608, "A VIARULE statement requires two layers.");
         CHKERR();
       }
@@ -2211,7 +2156,7 @@ viarule: viarule_start viarule_layers viarule_vias viarule_props_opt viarule_end
   | viarule_start K_GENERATE viarule_generate viarule_default viarule_layers viarule_props_opt
     viarule_end
     {
-      int layers = lefStmt.viaRuleLayers;
+      int layers = lefData->stmtState.viaRuleLayers;
       if (layers == 0) {
         if (LEF_GATED(ViaRule)) {
           lefError(1708, "A VIARULE GENERATE requires three layers.");
@@ -2230,14 +2175,14 @@ viarule: viarule_start viarule_layers viarule_vias viarule_props_opt viarule_end
 viarule_start: K_VIARULE start_name T_STRING
     {
       if (lefCallbacks->ViaRuleCbk) lefData->viaRule.setName($3);
-      lefStmt.viaRuleLayers = 0;
-      lefStmt.viaRuleName = $3;
-      lefStmt.viaRuleGenerate = 0;
+      lefData->stmtState.viaRuleLayers = 0;
+      lefData->stmtState.viaRuleName = $3;
+      lefData->stmtState.viaRuleGenerate = 0;
     }
   ;
 
 viarule_generate: %empty
-    { lefStmt.viaRuleGenerate = 1; }
+    { lefData->stmtState.viaRuleGenerate = 1; }
   ;
 
 viarule_default: %empty
@@ -2258,20 +2203,20 @@ viarule_layers: %empty
 
 viarule_layer: viarule_layer_name viarule_layer_options
     {
-      if (lefStmt.viaRuleLayers < 2 && !lefStmt.viaRuleDirection && !lefStmt.viaRuleEnclosure &&
-          (lefData->versionNum < 5.6) == (lefStmt.viaRuleGenerate != 0) && LEF_GATED(ViaRule)) {
+      if (lefData->stmtState.viaRuleLayers < 2 && !lefData->stmtState.viaRuleDirection && !lefData->stmtState.viaRuleEnclosure &&
+          (lefData->versionNum < 5.6) == (lefData->stmtState.viaRuleGenerate != 0) && LEF_GATED(ViaRule)) {
         lefError(1705, "VIARULE statement in a layer, requires a DIRECTION construct statement.");
         CHKERR();
       }
-      lefStmt.viaRuleLayers++;
+      lefData->stmtState.viaRuleLayers++;
     }
   ;
 
 viarule_layer_name: K_LAYER start_name T_STRING ';'
     {
       if (lefCallbacks->ViaRuleCbk) lefData->viaRule.setLayer($3);
-      lefStmt.viaRuleDirection = 0;
-      lefStmt.viaRuleEnclosure = 0;
+      lefData->stmtState.viaRuleDirection = 0;
+      lefData->stmtState.viaRuleEnclosure = 0;
     }
   ;
 
@@ -2281,14 +2226,14 @@ viarule_layer_options: %empty
 
 viarule_layer_option: K_DIRECTION viarule_direction ';'
     {
-      if (lefStmt.viaRuleEnclosure) {
+      if (lefData->stmtState.viaRuleEnclosure) {
         if (LEF_GATED(ViaRule)) {
           lefError(1706,
                    "An ENCLOSRE statement was already defined in the layer.\nIt is DIRECTION or "
                    "ENCLOSURE can be specified in a layer.");
           CHKERR();
         }
-      } else if (lefData->versionNum >= 5.6 && lefStmt.viaRuleGenerate) {
+      } else if (lefData->versionNum >= 5.6 && lefData->stmtState.viaRuleGenerate) {
         if (LEF_GATED(ViaRule)) lefObsolete(2022, "DIRECTION statement in VIARULE", "5.6");
       } else if (lefCallbacks->ViaRuleCbk) {
         if ($2)
@@ -2296,7 +2241,7 @@ viarule_layer_option: K_DIRECTION viarule_direction ';'
         else
           lefData->viaRule.setVertical();
       }
-      lefStmt.viaRuleDirection = 1;
+      lefData->stmtState.viaRuleDirection = 1;
     }
   | K_ENCLOSURE number number ';'
     {
@@ -2304,13 +2249,13 @@ viarule_layer_option: K_DIRECTION viarule_direction ';'
         lefVersionError(1707, "ENCLOSURE", "5.5 and later");
         CHKERR();
       }
-      if (!lefStmt.viaRuleGenerate && LEF_GATED(ViaRule)) {
+      if (!lefData->stmtState.viaRuleGenerate && LEF_GATED(ViaRule)) {
         lefError(1614,
                  "An ENCLOSURE statement is defined in a VIARULE statement only.\nOVERHANG "
                  "statement can only be defined in VIARULE GENERATE.");
         CHKERR();
       }
-      if (lefStmt.viaRuleDirection) {
+      if (lefData->stmtState.viaRuleDirection) {
         if (LEF_GATED(ViaRule)) {
           lefError(1609,
                    "A DIRECTION statement was already defined in the layer.\nIt is DIRECTION or "
@@ -2320,7 +2265,7 @@ viarule_layer_option: K_DIRECTION viarule_direction ';'
       } else if (lefCallbacks->ViaRuleCbk) {
         lefData->viaRule.setEnclosure($2, $3);
       }
-      lefStmt.viaRuleEnclosure = 1;
+      lefData->stmtState.viaRuleEnclosure = 1;
     }
   | K_WIDTH number K_TO number ';'
     { if (lefCallbacks->ViaRuleCbk) lefData->viaRule.setWidth($2, $4); }
@@ -2332,14 +2277,14 @@ viarule_layer_option: K_DIRECTION viarule_direction ';'
     { if (lefCallbacks->ViaRuleCbk) lefData->viaRule.setResistance($2); }
   | K_OVERHANG number ';'
     {
-      if (!lefStmt.viaRuleDirection && LEF_GATED(ViaRule)) {
+      if (!lefData->stmtState.viaRuleDirection && LEF_GATED(ViaRule)) {
         lefError(1610,
                  "An OVERHANG statement is defined, but the required DIRECTION statement is not "
                  "yet defined.\nUpdate the LEF file to define the DIRECTION statement before the "
                  "OVERHANG.");
         CHKERR();
       }
-      if (lefData->versionNum > 5.3 && !lefStmt.viaRuleGenerate && LEF_GATED(ViaRule)) {
+      if (lefData->versionNum > 5.3 && !lefData->stmtState.viaRuleGenerate && LEF_GATED(ViaRule)) {
         lefError(1611,
                  "An OVERHANG statement is defined in a VIARULE statement only.\nOVERHANG "
                  "statement can only be defined in VIARULE GENERATE.");
@@ -2355,14 +2300,14 @@ viarule_layer_option: K_DIRECTION viarule_direction ';'
     }
   | K_METALOVERHANG number ';'
     {
-      if (lefData->versionNum > 5.3 && !lefStmt.viaRuleGenerate && LEF_GATED(ViaRule)) {
+      if (lefData->versionNum > 5.3 && !lefData->stmtState.viaRuleGenerate && LEF_GATED(ViaRule)) {
         lefError(1612,
                  "An METALOVERHANG statement is defined in a VIARULE statement only.\nOVERHANG "
                  "statement can only be defined in VIARULE GENERATE.");
         CHKERR();
       }
       if (lefData->versionNum < 5.6) {
-        if (!lefStmt.viaRuleDirection && LEF_GATED(ViaRule)) {
+        if (!lefData->stmtState.viaRuleDirection && LEF_GATED(ViaRule)) {
           lefError(1613,
                    "An METALOVERHANG statement is defined, but the required DIRECTION statement "
                    "is not yet defined.\nUpdate the LEF file to define the DIRECTION statement "
@@ -2391,7 +2336,7 @@ viarule_props_opt: %empty
 
 viarule_end: K_END start_name T_STRING
     {
-      if (lefStmt.viaRuleGenerate && lefCallbacks->ViaRuleCbk && lefStmt.viaRuleLayers > 2) {
+      if (lefData->stmtState.viaRuleGenerate && lefCallbacks->ViaRuleCbk && lefData->stmtState.viaRuleLayers > 2) {
         bool rect = false;
         for (int i = 0; i < 3; i++) rect = rect || lefData->viaRule.layer(i)->hasRect();
         if (!rect)
@@ -2399,16 +2344,16 @@ viarule_end: K_END start_name T_STRING
                       "VIARULE GENERATE '%s' cut layer definition should have RECT "
                       "statement.\nCorrect the LEF file before rerunning it through the LEF "
                       "parser.",
-                      lefStmt.viaRuleName.c_str());
+                      lefData->stmtState.viaRuleName.c_str());
       }
-      if (lefStmt.viaRuleName != $3 && LEF_GATED(ViaRule)) {
+      if (lefData->stmtState.viaRuleName != $3 && LEF_GATED(ViaRule)) {
         lefErrorf(1615,
                   "END VIARULE name %s is different from the VIARULE name %s.\nCorrect the LEF "
                   "file before rerunning it through the LEF parser.",
-                  $3, lefStmt.viaRuleName.c_str());
+                  $3, lefData->stmtState.viaRuleName.c_str());
         CHKERR();
       }
-      lefStmt.viaRuleName.clear();
+      lefData->stmtState.viaRuleName.clear();
     }
   ;
 
@@ -2416,11 +2361,11 @@ viarule_end: K_END start_name T_STRING
 nondefault_rule: nondefault_start nondefault_hardspacing nondefault_items nondefault_end
     {
       int relax = lefSettings->RelaxMode;
-      if (lefStmt.ndLayers == 0 && !relax && LEF_GATED(NonDefault)) {
+      if (lefData->stmtState.ndLayers == 0 && !relax && LEF_GATED(NonDefault)) {
         lefError(1617, "NONDEFAULTRULE statement requires at least one LAYER statement.");
         CHKERR();
       }
-      if (lefStmt.ndVias == 0 && !relax && lefData->versionNum < 5.6 && LEF_GATED(NonDefault)) {
+      if (lefData->stmtState.ndVias == 0 && !relax && lefData->versionNum < 5.6 && LEF_GATED(NonDefault)) {
         lefError(1618, "NONDEFAULTRULE statement requires at least one VIA statement.");
         CHKERR();
       }
@@ -2428,7 +2373,7 @@ nondefault_rule: nondefault_start nondefault_hardspacing nondefault_items nondef
         lefData->nonDefault.end();
         CALLBACK(NonDefault, &lefData->nonDefault);
       }
-      lefStmt.inNonDefault = 0;
+      lefData->stmtState.inNonDefault = 0;
       lefData->lefDumbMode = 0;
       lefUnsetNonDefault();
     }
@@ -2438,10 +2383,10 @@ nondefault_start: K_NONDEFAULTRULE start_name T_STRING
     {
       lefSetNonDefault($3);
       if (lefCallbacks->NonDefaultCbk) lefData->nonDefault.setName($3);
-      lefStmt.ndLayers = 0;
-      lefStmt.ndVias = 0;
-      lefStmt.inNonDefault = 1;
-      lefStmt.ndName = $3;
+      lefData->stmtState.ndLayers = 0;
+      lefData->stmtState.ndVias = 0;
+      lefData->stmtState.inNonDefault = 1;
+      lefData->stmtState.ndName = $3;
       lefData->lefNdRule = 1;
     }
   ;
@@ -2497,15 +2442,15 @@ nondefault_item: nondefault_layer
 
 nondefault_layer: nondefault_layer_start nondefault_layer_options K_END T_STRING
     {
-      if (lefStmt.ndLayerName != $4 && LEF_GATED(NonDefault)) {
+      if (lefData->stmtState.ndLayerName != $4 && LEF_GATED(NonDefault)) {
         lefErrorf(1624,
                   "END LAYER name %s is different from the LAYER name %s.\nCorrect the LEF file "
                   "before rerunning it through the LEF parser.",
-                  $4, lefStmt.ndLayerName.c_str());
+                  $4, lefData->stmtState.ndLayerName.c_str());
         CHKERR();
       }
-      lefStmt.ndLayerName.clear();
-      if (!lefStmt.ndLayerSpacing && lefData->versionNum < 5.6 && LEF_GATED(NonDefault)) {
+      lefData->stmtState.ndLayerName.clear();
+      if (!lefData->stmtState.ndLayerSpacing && lefData->versionNum < 5.6 && LEF_GATED(NonDefault)) {
         lefErrorf(1626,
                   "A SPACING statement is required in the LAYER statement in NONDEFAULTRULE for "
                   "lef file with version 5.5 and earlier.\nYour lef file is defined with version "
@@ -2522,9 +2467,9 @@ nondefault_layer_start: K_LAYER start_name T_STRING K_WIDTH number ';'
         lefData->nonDefault.addLayer($3);
         lefData->nonDefault.addWidth($5);
       }
-      lefStmt.ndLayers++;
-      lefStmt.ndLayerName = $3;
-      lefStmt.ndLayerSpacing = 0;
+      lefData->stmtState.ndLayers++;
+      lefData->stmtState.ndLayerName = $3;
+      lefData->stmtState.ndLayerSpacing = 0;
     }
   ;
 
@@ -2534,7 +2479,7 @@ nondefault_layer_options: %empty
 
 nondefault_layer_option: K_SPACING number ';'
     {
-      lefStmt.ndLayerSpacing = 1;
+      lefData->stmtState.ndLayerSpacing = 1;
       if (lefCallbacks->NonDefaultCbk) lefData->nonDefault.addSpacing($2);
     }
   | K_WIREEXTENSION number ';'
@@ -2570,29 +2515,29 @@ nondefault_electrical: K_RESISTANCE K_RPERSQ { $$ = 0; }
   ;
 
 nondefault_end: K_END
-    { lefStmt.ndName.clear(); }
+    { lefData->stmtState.ndName.clear(); }
   | K_END T_STRING
     {
-      if (lefStmt.ndName != $2 && LEF_GATED(NonDefault)) {
+      if (lefData->stmtState.ndName != $2 && LEF_GATED(NonDefault)) {
         lefErrorf(1619,
                   "END NONDEFAULTRULE name %s is different from the NONDEFAULTRULE name "
                   "%s.\nCorrect the LEF file before rerunning it through the LEF parser.",
-                  $2, lefStmt.ndName.c_str());
+                  $2, lefData->stmtState.ndName.c_str());
         CHKERR();
       }
-      lefStmt.ndName.clear();
+      lefData->stmtState.ndName.clear();
     }
   ;
 
 /* SITE */
 site: site_start site_items K_END start_name T_STRING
     {
-      if (lefStmt.siteName == $5) {
-        if (lefCallbacks->SiteCbk && !lefStmt.siteClass) {
+      if (lefData->stmtState.siteName == $5) {
+        if (lefCallbacks->SiteCbk && !lefData->stmtState.siteClass) {
           lefError(1632, "A CLASS statement is required in the SITE statement.");
           CHKERR();
         }
-        if (lefCallbacks->SiteCbk && !lefStmt.siteSize) {
+        if (lefCallbacks->SiteCbk && !lefData->stmtState.siteSize) {
           lefError(1633, "A SIZE  statement is required in the SITE statement.");
           CHKERR();
         }
@@ -2600,10 +2545,10 @@ site: site_start site_items K_END start_name T_STRING
         lefErrorf(1631,
                   "END SITE name %s is different from the SITE name %s.\nCorrect the LEF file "
                   "before rerunning it through the LEF parser.",
-                  $5, lefStmt.siteName.c_str());
+                  $5, lefData->stmtState.siteName.c_str());
         CHKERR();
       }
-      lefStmt.siteName.clear();
+      lefData->stmtState.siteName.clear();
       CALLBACK(Site, &lefData->site);
     }
   ;
@@ -2611,9 +2556,9 @@ site: site_start site_items K_END start_name T_STRING
 site_start: K_SITE start_name T_STRING
     {
       if (lefCallbacks->SiteCbk) lefData->site.setName($3);
-      lefStmt.siteName = $3;
-      lefStmt.siteClass = 0;
-      lefStmt.siteSize = 0;
+      lefData->stmtState.siteName = $3;
+      lefData->stmtState.siteClass = 0;
+      lefData->stmtState.siteSize = 0;
       lefData->hasSite = 1;
     }
   ;
@@ -2624,14 +2569,14 @@ site_items: %empty
 
 site_item: K_CLASS site_class ';'
     {
-      lefStmt.siteClass = 1;
+      lefData->stmtState.siteClass = 1;
       if (lefCallbacks->SiteCbk) lefData->site.setClass($2);
     }
   | K_SYMMETRY site_symmetries ';'
   | K_ROWPATTERN start_name site_row_patterns ';'
   | K_SIZE number K_BY number ';'
     {
-      lefStmt.siteSize = 1;
+      lefData->stmtState.siteSize = 1;
       if (lefCallbacks->SiteCbk) lefData->site.setSize($2, $4);
     }
   ;
@@ -2660,13 +2605,13 @@ site_row_patterns: %empty
 spacing_section: spacing_start samenet_rules K_END K_SPACING
     {
       double v = lefData->versionNum;
-      if (!(v >= 5.6 && lefStmt.inNonDefault)) {
-        if (v <= 5.4 && !lefStmt.samenetSeen) {
+      if (!(v >= 5.6 && lefData->stmtState.inNonDefault)) {
+        if (v <= 5.4 && !lefData->stmtState.samenetSeen) {
           lefError(1616,
                    "SAMENET statement is required inside SPACING for any lef file with version "
                    "5.4 and earlier, but is not defined in the parsed lef file.");
           CHKERR();
-        } else if (v < 5.7 && !lefStmt.inNonDefault) {
+        } else if (v < 5.7 && !lefData->stmtState.inNonDefault) {
           CALLBACK(SpacingEnd, static_cast<void*>(nullptr));
         }
       }
@@ -2675,8 +2620,8 @@ spacing_section: spacing_start samenet_rules K_END K_SPACING
 
 spacing_start: K_SPACING
     {
-      lefStmt.samenetSeen = 0;
-      if (lefData->versionNum >= 5.6 && lefStmt.inNonDefault) {
+      lefData->stmtState.samenetSeen = 0;
+      if (lefData->versionNum >= 5.6 && lefData->stmtState.inNonDefault) {
         if (lefCallbacks->SpacingBeginCbk && LEF_COUNTED(Spacing))
           lefObsolete(2025, "SAMENET statement in NONDEFAULTRULE", "5.6");
       } else if (lefData->versionNum >= 5.7) {
@@ -2692,7 +2637,7 @@ spacing_start: K_SPACING
                      "Contents.");
           lefData->SpacingWarnings++;
         }
-      } else if (!lefStmt.inNonDefault) {
+      } else if (!lefData->stmtState.inNonDefault) {
         CALLBACK(SpacingBegin, static_cast<void*>(nullptr));
       }
     }
@@ -2709,12 +2654,12 @@ samenet_rule: K_SAMENET
     }
     T_STRING T_STRING number samenet_stack ';'
     {
-      lefStmt.samenetSeen = 1;
+      lefData->stmtState.samenetSeen = 1;
       bool ignored = lefData->versionNum >= 5.7 ||
-                     (lefData->versionNum >= 5.6 && lefStmt.inNonDefault);
+                     (lefData->versionNum >= 5.6 && lefData->stmtState.inNonDefault);
       if (!ignored && lefCallbacks->SpacingCbk) {
         lefData->spacing.set($3, $4, $5, $6);
-        if (!lefStmt.inNonDefault)
+        if (!lefData->stmtState.inNonDefault)
           CALLBACK(Spacing, &lefData->spacing);
         else if (lefData->nd)
           lefData->nd->addSpacingRule(&lefData->spacing);
@@ -2925,14 +2870,14 @@ timing_pair_kind: K_RISERS { $$ = 0; }
 array: array_start array_items array_done K_END start_name T_STRING
     {
       if (lefCallbacks->ArrayCbk && lefCallbacks->ArrayEndCbk) CALLBACK(ArrayEnd, $6);
-      if (lefStmt.arrayName != $6 && LEF_GATED(Array)) {
+      if (lefData->stmtState.arrayName != $6 && LEF_GATED(Array)) {
         lefErrorf(1662,
                   "END ARRAY name %s is different from the ARRAY name %s.\nCorrect the LEF file "
                   "before rerunning it through the LEF parser.",
-                  $6, lefStmt.arrayName.c_str());
+                  $6, lefData->stmtState.arrayName.c_str());
         CHKERR();
       }
-      lefStmt.arrayName.clear();
+      lefData->stmtState.arrayName.clear();
     }
   ;
 
@@ -2942,7 +2887,7 @@ array_start: K_ARRAY start_name T_STRING
         lefData->array.setName($3);
         CALLBACK(ArrayBegin, $3);
       }
-      lefStmt.arrayName = $3;
+      lefData->stmtState.arrayName = $3;
     }
   ;
 
@@ -2950,8 +2895,8 @@ array_done: %empty
     {
       CALLBACK(Array, &lefData->array);
       lefData->array.clear();
-      lefStmt.sitePatternWanted = 0;
-      lefiFreeObj(lefStmt.sitePattern);
+      lefData->stmtState.sitePatternWanted = 0;
+      lefiFreeObj(lefData->stmtState.sitePattern);
     }
   ;
 
@@ -2960,16 +2905,16 @@ array_items: %empty
   ;
 
 array_item: K_SITE array_site_start site_pattern ';'
-    { if (lefStmt.sitePattern) lefData->array.addSitePattern(lefTakeSitePattern()); }
+    { if (lefData->stmtState.sitePattern) lefData->array.addSitePattern(lefTakeSitePattern()); }
   | K_CANPLACE array_site_start site_pattern ';'
-    { if (lefStmt.sitePattern) lefData->array.addCanPlace(lefTakeSitePattern()); }
+    { if (lefData->stmtState.sitePattern) lefData->array.addCanPlace(lefTakeSitePattern()); }
   | K_CANNOTOCCUPY array_site_start site_pattern ';'
-    { if (lefStmt.sitePattern) lefData->array.addCannotOccupy(lefTakeSitePattern()); }
+    { if (lefData->stmtState.sitePattern) lefData->array.addCannotOccupy(lefTakeSitePattern()); }
   | K_TRACKS track_pattern ';'
     {
-      if (lefStmt.trackPattern) {
-        lefData->array.addTrack(lefStmt.trackPattern);
-        lefStmt.trackPattern = nullptr;
+      if (lefData->stmtState.trackPattern) {
+        lefData->array.addTrack(lefData->stmtState.trackPattern);
+        lefData->stmtState.trackPattern = nullptr;
       }
     }
   | K_FLOORPLAN start_name T_STRING
@@ -2992,7 +2937,7 @@ array_site_start: %empty
     {
       lefData->lefDumbMode = 1;
       lefData->lefNoNum = 1;
-      lefStmt.sitePatternWanted = lefCallbacks->ArrayCbk != nullptr;
+      lefData->stmtState.sitePatternWanted = lefCallbacks->ArrayCbk != nullptr;
     }
   ;
 
@@ -3002,12 +2947,12 @@ floorplan_items: %empty
 
 floorplan_item: K_CANPLACE array_site_start site_pattern ';'
     {
-      if (lefStmt.sitePattern)
+      if (lefData->stmtState.sitePattern)
         lefData->array.addSiteToFloorPlan("CANPLACE", lefTakeSitePattern());
     }
   | K_CANNOTOCCUPY array_site_start site_pattern ';'
     {
-      if (lefStmt.sitePattern)
+      if (lefData->stmtState.sitePattern)
         lefData->array.addSiteToFloorPlan("CANNOTOCCUPY", lefTakeSitePattern());
     }
   ;
@@ -3024,9 +2969,9 @@ pattern_axis: K_X { $$ = const_cast<char*>("X"); }
 track_pattern: pattern_axis number K_DO number K_STEP number
     {
       if (lefCallbacks->ArrayCbk) {
-        lefiFreeObj(lefStmt.trackPattern);
-        lefStmt.trackPattern = lefiNewObj<lefiTrackPattern>();
-        lefStmt.trackPattern->set($1, $2, lefToInt($4), $6);
+        lefiFreeObj(lefData->stmtState.trackPattern);
+        lefData->stmtState.trackPattern = lefiNewObj<lefiTrackPattern>();
+        lefData->stmtState.trackPattern->set($1, $2, lefToInt($4), $6);
       }
     }
     track_layers
@@ -3037,9 +2982,9 @@ track_layers: %empty
   ;
 
 track_layer_names: T_STRING
-    { if (lefStmt.trackPattern) lefStmt.trackPattern->addLayer($1); }
+    { if (lefData->stmtState.trackPattern) lefData->stmtState.trackPattern->addLayer($1); }
   | track_layer_names T_STRING
-    { if (lefStmt.trackPattern) lefStmt.trackPattern->addLayer($2); }
+    { if (lefData->stmtState.trackPattern) lefData->stmtState.trackPattern->addLayer($2); }
   ;
 
 /* Noise statements of LEF before 5.4. */
@@ -3257,32 +3202,32 @@ layer_rule: layer_start layer_options layer_end
 
 layer_start: K_LAYER start_name T_STRING
     {
-      if (lefLayer.maxViaStackSeen) LAYER_GATED(L1506);
+      if (lefData->layerState.maxViaStackSeen) LAYER_GATED(L1506);
       if (LAYER_STORE) lefData->layer.setName($3);
-      lefLayer.startLayer($3);
-      lefLayer.layerSeen = 1;
+      lefData->layerState.startLayer($3);
+      lefData->layerState.layerSeen = 1;
     }
   ;
 
 layer_end: K_END start_name T_STRING
     {
-      const char* name = lefLayer.name.c_str();
+      const char* name = lefData->layerState.name.c_str();
       if (strcmp($3, name) != 0 && LEF_GATED(Layer)) {
         lefLayerReportNames(L1507, $3, name);
         CHKERR();
       }
       if (!lefSettings->RelaxMode) {
-        if (!lefLayer.hasType) LAYER_GATED(L1508);
-        if (lefLayer.routing) {
-          if (!lefLayer.hasPitch) LAYER_GATED(L1509);
-          if (!lefLayer.hasWidth) LAYER_GATED(L1510);
-          if (!lefLayer.hasDirection && LEF_GATED(Layer)) {
+        if (!lefData->layerState.hasType) LAYER_GATED(L1508);
+        if (lefData->layerState.routing) {
+          if (!lefData->layerState.hasPitch) LAYER_GATED(L1509);
+          if (!lefData->layerState.hasWidth) LAYER_GATED(L1510);
+          if (!lefData->layerState.hasDirection && LEF_GATED(Layer)) {
             lefLayerReportNames(L1511, name, name);
             CHKERR();
           }
         }
       }
-      lefLayer.name.clear();
+      lefData->layerState.name.clear();
       CALLBACK(Layer, &lefData->layer);
     }
   ;
@@ -3294,7 +3239,7 @@ layer_options: %empty
 layer_option: K_TYPE layer_type ';'
     {
       if (LAYER_STORE) lefData->layer.setType($2);
-      lefLayer.hasType = 1;
+      lefData->layerState.hasType = 1;
     }
   | K_MASK number ';'
     {
@@ -3306,12 +3251,12 @@ layer_option: K_TYPE layer_type ';'
   | K_PITCH number ';'
     {
       if (LAYER_STORE) lefData->layer.setPitch($2);
-      lefLayer.hasPitch = 1;
+      lefData->layerState.hasPitch = 1;
     }
   | K_PITCH number number ';'
     {
       if (LAYER_STORE) lefData->layer.setPitchXY($2, $3);
-      lefLayer.hasPitch = 1;
+      lefData->layerState.hasPitch = 1;
     }
   | K_DIAGPITCH number ';'
     { if (LAYER_STORE) lefData->layer.setDiagPitch($2); }
@@ -3328,18 +3273,18 @@ layer_option: K_TYPE layer_type ';'
   | K_WIDTH number ';'
     {
       if (LAYER_STORE) lefData->layer.setWidth($2);
-      lefLayer.hasWidth = 1;
+      lefData->layerState.hasWidth = 1;
     }
   | K_AREA NUMBER ';'
     {
-      if (lefLayer.masterOverlap) LAYER_GATED(L1715);
+      if (lefData->layerState.masterOverlap) LAYER_GATED(L1715);
       if (LAYER_STORE) lefData->layer.setArea($2);
     }
   | K_DIRECTION layer_direction ';'
     {
-      if (!lefLayer.routing) LAYER_GATED(L1513);
+      if (!lefData->layerState.routing) LAYER_GATED(L1513);
       if (LAYER_STORE) lefData->layer.setDirection($2);
-      lefLayer.hasDirection = 1;
+      lefData->layerState.hasDirection = 1;
     }
   | K_RESISTANCE number ';'
     {
@@ -3352,7 +3297,7 @@ layer_option: K_TYPE layer_type ';'
     {
       if (lefData->versionNum < 5.6)
         LAYER_GATED(L1588);
-      else if (!lefLayer.routing)
+      else if (!lefData->layerState.routing)
         LAYER_GATED(L1587);
       else if (LAYER_STORE)
         lefData->layer.setDiagMinEdgeLength($2);
@@ -3360,13 +3305,13 @@ layer_option: K_TYPE layer_type ';'
   | K_MAXWIDTH number ';'
     {
       if (lefData->versionNum < 5.5) LAYER_GATED(L1578);
-      if (!lefLayer.routing) LAYER_GATED(L1577);
+      if (!lefData->layerState.routing) LAYER_GATED(L1577);
       if (LAYER_STORE) lefData->layer.setMaxwidth($2);
     }
   | K_MINWIDTH number ';'
     {
       if (lefData->versionNum < 5.5) LAYER_GATED(L1580);
-      if (!lefLayer.routing) LAYER_GATED(L1579);
+      if (!lefData->layerState.routing) LAYER_GATED(L1579);
       if (LAYER_STORE) lefData->layer.setMinwidth($2);
     }
   | K_MINENCLOSEDAREA NUMBER
@@ -3383,11 +3328,11 @@ layer_option: K_TYPE layer_type ';'
   | K_MINIMUMCUT number K_WIDTH number
     {
       if (LAYER_STORE) lefData->layer.addMinimumcut(lefToInt($2), $4);
-      lefLayer.cutConnection = 0;
+      lefData->layerState.cutConnection = 0;
     }
     layer_minimumcut_within layer_minimumcut_connection layer_minimumcut_length ';'
     {
-      if (!lefLayer.cutConnection && LAYER_STORE) lefData->layer.addMinimumcutConnect("");
+      if (!lefData->layerState.cutConnection && LAYER_STORE) lefData->layer.addMinimumcutConnect("");
     }
   | K_MINSTEP number
     { if (LAYER_STORE) lefData->layer.addMinstep($2); }
@@ -3405,13 +3350,13 @@ layer_option: K_TYPE layer_type ';'
     }
     layer_preferenclosure_width ';'
   | K_MINSIZE
-    { lefLayer.startMinSize(); }
+    { lefData->layerState.startMinSize(); }
     layer_minsize_pairs ';'
-    { lefLayer.endMinSize(LAYER_STORE); }
+    { lefData->layerState.endMinSize(LAYER_STORE); }
   | K_ARRAYSPACING layer_arrayspacing_long layer_arrayspacing_width K_CUTSPACING number
     {
       if (LAYER_STORE) lefData->layer.setArraySpacingCut($5);
-      lefLayer.prevArrayCuts = 0;
+      lefData->layerState.prevArrayCuts = 0;
     }
     layer_arraycuts_list ';'
     { if (lefData->versionNum < 5.7) LAYER_ALWAYS(L1685); }
@@ -3425,7 +3370,7 @@ layer_option: K_TYPE layer_type ';'
   | layer_value number ';'
     {
       lefLayerMsg msg;
-      bool store = lefLayer.valueVerdict($1, &msg);
+      bool store = lefData->layerState.valueVerdict($1, &msg);
       LAYER_GATED(msg);
       if (store && LAYER_STORE) lefLayerSetValue($1, $2);
     }
@@ -3439,22 +3384,22 @@ layer_option: K_TYPE layer_type ';'
 layer_type: K_ROUTING
     {
       $$ = const_cast<char*>("ROUTING");
-      lefLayer.routing = 1;
+      lefData->layerState.routing = 1;
     }
   | K_CUT
     {
       $$ = const_cast<char*>("CUT");
-      lefLayer.cut = 1;
+      lefData->layerState.cut = 1;
     }
   | K_OVERLAP
     {
       $$ = const_cast<char*>("OVERLAP");
-      lefLayer.masterOverlap = 1;
+      lefData->layerState.masterOverlap = 1;
     }
   | K_MASTERSLICE
     {
       $$ = const_cast<char*>("MASTERSLICE");
-      lefLayer.masterOverlap = 1;
+      lefData->layerState.masterOverlap = 1;
     }
   | K_VIRTUAL
     { $$ = const_cast<char*>("VIRTUAL"); }
@@ -3491,13 +3436,13 @@ layer_minimumcut_connection: %empty
   | K_FROMABOVE
     {
       if (lefData->versionNum < 5.5) LAYER_GATED(L1596);
-      lefLayer.cutConnection = 1;
+      lefData->layerState.cutConnection = 1;
       if (LAYER_STORE) lefData->layer.addMinimumcutConnect("FROMABOVE");
     }
   | K_FROMBELOW
     {
       if (lefData->versionNum < 5.5) LAYER_GATED(L1597);
-      lefLayer.cutConnection = 1;
+      lefData->layerState.cutConnection = 1;
       if (LAYER_STORE) lefData->layer.addMinimumcutConnect("FROMBELOW");
     }
   ;
@@ -3572,9 +3517,9 @@ layer_preferenclosure_width: %empty
   ;
 
 layer_minsize_pairs: number number
-    { lefLayer.minSize->startList($1, $2); }
+    { lefData->layerState.minSize->startList($1, $2); }
   | layer_minsize_pairs number number
-    { lefLayer.minSize->addToList($2, $3); }
+    { lefData->layerState.minSize->addToList($2, $3); }
   ;
 
 layer_arrayspacing_long: %empty
@@ -3592,11 +3537,11 @@ layer_arraycuts_list: %empty
     {
       int cuts = lefToInt($3);
       if (LAYER_STORE) lefData->layer.addArraySpacingArray(cuts, $5);
-      if (cuts < lefLayer.prevArrayCuts && !lefLayer.arrayCutsWarned) {
-        lefLayer.arrayCutsWarned = 1;
+      if (cuts < lefData->layerState.prevArrayCuts && !lefData->layerState.arrayCutsWarned) {
+        lefData->layerState.arrayCutsWarned = 1;
         LAYER_COUNTED(L2080);
       }
-      lefLayer.prevArrayCuts = cuts;
+      lefData->layerState.prevArrayCuts = cuts;
     }
   ;
 
@@ -3620,11 +3565,11 @@ layer_prop: T_STRING T_STRING
 /* SPACING n, its flags, then at most one of the options. */
 layer_spacing: K_SPACING number
     {
-      lefLayer.centerToCenter = lefLayer.sameNet = lefLayer.parallelOverlap = 0;
-      if (lefLayer.masterOverlap) LAYER_GATED(L1512);
-      if (lefLayer.routing) {
-        if (lefLayer.hasSpacingTable && lefData->versionNum < 5.7) LAYER_GATED(L2010);
-        lefLayer.hasSpacing = 1;
+      lefData->layerState.centerToCenter = lefData->layerState.sameNet = lefData->layerState.parallelOverlap = 0;
+      if (lefData->layerState.masterOverlap) LAYER_GATED(L1512);
+      if (lefData->layerState.routing) {
+        if (lefData->layerState.hasSpacingTable && lefData->versionNum < 5.7) LAYER_GATED(L2010);
+        lefData->layerState.hasSpacing = 1;
       }
       if (LAYER_STORE) lefData->layer.setSpacingMin($2);
     }
@@ -3637,15 +3582,15 @@ layer_spacing_flags: %empty
 
 layer_spacing_flag: K_CENTERTOCENTER
     {
-      if (lefLayer.centerToCenter) LAYER_GATED(L1663);
+      if (lefData->layerState.centerToCenter) LAYER_GATED(L1663);
       if (lefData->versionNum < 5.6) LAYER_GATED(L1664);
-      lefLayer.centerToCenter = 1;
+      lefData->layerState.centerToCenter = 1;
       if (LAYER_STORE) lefData->layer.setSpacingCenterToCenter();
     }
   | K_SAMENET
     {
-      if (lefLayer.sameNet) LAYER_GATED(L1665);
-      lefLayer.sameNet = 1;
+      if (lefData->layerState.sameNet) LAYER_GATED(L1665);
+      lefData->layerState.sameNet = 1;
       if (LAYER_STORE) lefData->layer.setSpacingSamenet();
     }
     layer_samenet_pgonly
@@ -3655,8 +3600,8 @@ layer_spacing_flag: K_CENTERTOCENTER
       if (lefData->versionNum < 5.7) {
         LAYER_ALWAYS(L1680);
       } else {
-        if (lefLayer.parallelOverlap) LAYER_GATED(L1666);
-        lefLayer.parallelOverlap = 1;
+        if (lefData->layerState.parallelOverlap) LAYER_GATED(L1666);
+        lefData->layerState.parallelOverlap = 1;
         if (LAYER_STORE) lefData->layer.setSpacingParallelOverlap();
       }
     }
@@ -3670,14 +3615,14 @@ layer_samenet_pgonly: %empty
 layer_spacing_option: %empty
   | K_LAYER start_name T_STRING
     {
-      if (lefData->versionNum < 5.7 && lefLayer.sameNet) LAYER_GATED(L1667);
+      if (lefData->versionNum < 5.7 && lefData->layerState.sameNet) LAYER_GATED(L1667);
       if (LAYER_STORE) lefData->layer.setSpacingName($3);
     }
     layer_spacing_stack
   | K_ADJACENTCUTS number K_WITHIN number
     {
       if (lefData->versionNum < 5.5) LAYER_GATED(L1668);
-      if (lefData->versionNum < 5.7 && lefLayer.sameNet) LAYER_GATED(L1669);
+      if (lefData->versionNum < 5.7 && lefData->layerState.sameNet) LAYER_GATED(L1669);
       if (LAYER_STORE) lefData->layer.setSpacingAdjacent(lefToInt($2), $4);
     }
     layer_spacing_except_pg
@@ -3768,7 +3713,7 @@ layer_spacing_two_edges: %empty
 
 layer_spacing_table: K_SPACINGTABLE K_PARALLELRUNLENGTH layer_spacing_table_start layer_parallel_lengths
     {
-      lefLayer.lengthCount = lefData->layer.getNumber();
+      lefData->layerState.lengthCount = lefData->layer.getNumber();
       if (LAYER_STORE) lefData->layer.addSpParallelLength();
     }
     layer_parallel_rows ';'
@@ -3776,7 +3721,7 @@ layer_spacing_table: K_SPACINGTABLE K_PARALLELRUNLENGTH layer_spacing_table_star
     { if (lefData->versionNum < 5.7) LAYER_ALWAYS(L1697); }
   | K_SPACINGTABLE K_INFLUENCE layer_spacing_table_start layer_influence_rows ';'
   | K_SPACINGTABLE K_ORTHOGONAL
-    { lefLayer.tableRows = 0; }
+    { lefData->layerState.tableRows = 0; }
     layer_orthogonal_rows ';'
     { if (lefData->versionNum < 5.7) LAYER_ALWAYS(L1694); }
   ;
@@ -3784,10 +3729,10 @@ layer_spacing_table: K_SPACINGTABLE K_PARALLELRUNLENGTH layer_spacing_table_star
 layer_spacing_table_start: %empty
     {
       if (lefData->versionNum < 5.5) LAYER_GATED(L1583);
-      if (lefLayer.hasSpacing && lefData->versionNum < 5.7) LAYER_GATED(L2010);
+      if (lefData->layerState.hasSpacing && lefData->versionNum < 5.7) LAYER_GATED(L2010);
       if (LAYER_STORE) lefData->layer.addSpacingTable();
-      lefLayer.hasSpacingTable = 1;
-      lefLayer.tableRows = 0;
+      lefData->layerState.hasSpacingTable = 1;
+      lefData->layerState.tableRows = 0;
     }
   ;
 
@@ -3811,10 +3756,10 @@ layer_table_bare_number: NUMBER
 
 layer_parallel_lengths: number
     {
-      if (lefLayer.hasInfluence) LAYER_GATED(L1589);
-      if (lefLayer.hasParallel) LAYER_GATED(L1590);
+      if (lefData->layerState.hasInfluence) LAYER_GATED(L1589);
+      if (lefData->layerState.hasParallel) LAYER_GATED(L1590);
       if (LAYER_STORE) lefData->layer.addNumber($1);
-      lefLayer.hasParallel = 1;
+      lefData->layerState.hasParallel = 1;
     }
   | layer_parallel_lengths layer_table_number
   ;
@@ -3829,7 +3774,7 @@ layer_parallel_row: K_WIDTH number
     { if (LAYER_STORE) lefData->layer.addSpParallelWidth($2); }
     layer_table_numbers
     {
-      if (lefData->layer.getNumber() != lefLayer.lengthCount) LAYER_GATED(L1591);
+      if (lefData->layer.getNumber() != lefData->layerState.lengthCount) LAYER_GATED(L1591);
       if (LAYER_STORE) lefData->layer.addSpParallelWidthSpacing();
     }
   ;
@@ -3840,23 +3785,23 @@ layer_two_widths_rows: layer_two_widths_row
 
 layer_two_widths_row: K_WIDTH number layer_two_widths_prl layer_table_numbers
     {
-      if (lefLayer.tableRows++ == 0) {
-        if (lefLayer.hasParallel) LAYER_GATED(L1592);
-        if (lefLayer.hasTwoWidths) LAYER_GATED(L1593);
-        lefLayer.hasTwoWidths = 1;
+      if (lefData->layerState.tableRows++ == 0) {
+        if (lefData->layerState.hasParallel) LAYER_GATED(L1592);
+        if (lefData->layerState.hasTwoWidths) LAYER_GATED(L1593);
+        lefData->layerState.hasTwoWidths = 1;
       }
-      if (LAYER_STORE) lefData->layer.addSpTwoWidths($2, lefLayer.twoWidthsPrl);
+      if (LAYER_STORE) lefData->layer.addSpTwoWidths($2, lefData->layerState.twoWidthsPrl);
     }
   ;
 
 layer_two_widths_prl: %empty
     {
-      lefLayer.twoWidthsPrl = -1.0;
+      lefData->layerState.twoWidthsPrl = -1.0;
       lefData->layer.setSpTwoWidthsHasPRL(0);
     }
   | K_PRL number
     {
-      lefLayer.twoWidthsPrl = $2;
+      lefData->layerState.twoWidthsPrl = $2;
       lefData->layer.setSpTwoWidthsHasPRL(1);
     }
   ;
@@ -3867,11 +3812,11 @@ layer_influence_rows: layer_influence_row
 
 layer_influence_row: K_WIDTH number K_WITHIN number K_SPACING number
     {
-      if (lefLayer.tableRows++ == 0) {
-        if (lefLayer.hasInfluence) LAYER_GATED(L1594);
-        if (!lefLayer.hasParallel) LAYER_GATED(L1595);
+      if (lefData->layerState.tableRows++ == 0) {
+        if (lefData->layerState.hasInfluence) LAYER_GATED(L1594);
+        if (!lefData->layerState.hasParallel) LAYER_GATED(L1595);
         if (LAYER_STORE) lefData->layer.setInfluence();
-        lefLayer.hasInfluence = 1;
+        lefData->layerState.hasInfluence = 1;
       }
       if (LAYER_STORE) lefData->layer.addSpInfluence($2, $4, $6);
     }
@@ -3884,7 +3829,7 @@ layer_orthogonal_rows: layer_orthogonal_row
 layer_orthogonal_row: K_WITHIN number K_SPACING number
     {
       if (LAYER_STORE) {
-        if (lefLayer.tableRows++ == 0) lefData->layer.setSpacingTableOrtho();
+        if (lefData->layerState.tableRows++ == 0) lefData->layer.setSpacingTableOrtho();
         lefData->layer.addSpacingTableOrthoWithin($2, $4);
       }
     }
@@ -3893,22 +3838,22 @@ layer_orthogonal_row: K_WITHIN number K_SPACING number
 /* RESISTANCE RPERSQ and CAPACITANCE CPERSQDIST, one value or a PWL list. */
 layer_electrical: K_RESISTANCE K_RPERSQ number ';'
     {
-      if (!lefLayer.routing) LAYER_GATED(L1514);
+      if (!lefData->layerState.routing) LAYER_GATED(L1514);
       if (LAYER_STORE) lefData->layer.setResistance($3);
     }
   | K_RESISTANCE K_RPERSQ K_PWL
-    { lefLayer.pointSetter = LAYER_STORE ? &lefiLayer::setResistancePoint : nullptr; }
+    { lefData->layerState.pointSetter = LAYER_STORE ? &lefiLayer::setResistancePoint : nullptr; }
     '(' layer_points ')' ';'
-    { if (!lefLayer.routing) LAYER_GATED(L1515); }
+    { if (!lefData->layerState.routing) LAYER_GATED(L1515); }
   | K_CAPACITANCE K_CPERSQDIST number ';'
     {
-      if (!lefLayer.routing) LAYER_GATED(L1516);
+      if (!lefData->layerState.routing) LAYER_GATED(L1516);
       if (LAYER_STORE) lefData->layer.setCapacitance($3);
     }
   | K_CAPACITANCE K_CPERSQDIST K_PWL
-    { lefLayer.pointSetter = LAYER_STORE ? &lefiLayer::setCapacitancePoint : nullptr; }
+    { lefData->layerState.pointSetter = LAYER_STORE ? &lefiLayer::setCapacitancePoint : nullptr; }
     '(' layer_points ')' ';'
-    { if (!lefLayer.routing) LAYER_GATED(L1517); }
+    { if (!lefData->layerState.routing) LAYER_GATED(L1517); }
   ;
 
 layer_pair: '(' number number ')'
@@ -3924,19 +3869,19 @@ layer_points: layer_point
   ;
 
 layer_point: layer_pair
-    { if (lefLayer.pointSetter) (lefData->layer.*lefLayer.pointSetter)($1.x, $1.y); }
+    { if (lefData->layerState.pointSetter) (lefData->layer.*lefData->layerState.pointSetter)($1.x, $1.y); }
   ;
 
 layer_current_density: K_CURRENTDEN layer_current_den_start layer_current_den_value ';'
   | K_ACCURRENTDENSITY layer_ac_density_type
     {
-      if (lefLayer.masterOverlap) LAYER_GATED(L1527);
+      if (lefData->layerState.masterOverlap) LAYER_GATED(L1527);
       if (LAYER_STORE) lefData->layer.addAccurrentDensity($2);
     }
     layer_ac_density_body
   | K_DCCURRENTDENSITY K_AVERAGE number ';'
     {
-      if (lefLayer.masterOverlap) LAYER_GATED(L1528);
+      if (lefData->layerState.masterOverlap) LAYER_GATED(L1528);
       if (LAYER_STORE) {
         lefData->layer.addDccurrentDensity("AVERAGE");
         lefData->layer.setDcOneEntry($3);
@@ -3944,8 +3889,8 @@ layer_current_density: K_CURRENTDEN layer_current_den_start layer_current_den_va
     }
   | K_DCCURRENTDENSITY K_AVERAGE K_CUTAREA
     {
-      if (lefLayer.masterOverlap) LAYER_GATED(L1528);
-      if (!lefLayer.cut) LAYER_GATED(L1529);
+      if (lefData->layerState.masterOverlap) LAYER_GATED(L1528);
+      if (!lefData->layerState.cut) LAYER_GATED(L1529);
       if (LAYER_STORE) lefData->layer.addDccurrentDensity("AVERAGE");
     }
     layer_table_bare_numbers ';'
@@ -3953,8 +3898,8 @@ layer_current_density: K_CURRENTDEN layer_current_den_start layer_current_den_va
     layer_dc_table_entries
   | K_DCCURRENTDENSITY K_AVERAGE K_WIDTH
     {
-      if (lefLayer.masterOverlap) LAYER_GATED(L1528w);
-      if (!lefLayer.routing) LAYER_GATED(L1530);
+      if (lefData->layerState.masterOverlap) LAYER_GATED(L1528w);
+      if (!lefData->layerState.routing) LAYER_GATED(L1530);
       if (LAYER_STORE) lefData->layer.addDccurrentDensity("AVERAGE");
     }
     layer_table_numbers ';'
@@ -3965,18 +3910,18 @@ layer_current_density: K_CURRENTDEN layer_current_den_start layer_current_den_va
 /* From 5.2 on CURRENTDEN is dropped: no point list is chosen. */
 layer_current_den_start: %empty
     {
-      lefLayer.pointSetter = nullptr;
+      lefData->layerState.pointSetter = nullptr;
       if (lefData->versionNum >= 5.2) {
         LAYER_COUNTED(L2079);
       } else {
-        if (!lefLayer.routing) LAYER_GATED(L1702);
-        if (LAYER_STORE) lefLayer.pointSetter = &lefiLayer::setCurrentPoint;
+        if (!lefData->layerState.routing) LAYER_GATED(L1702);
+        if (LAYER_STORE) lefData->layerState.pointSetter = &lefiLayer::setCurrentPoint;
       }
     }
   ;
 
 layer_current_den_value: number
-    { if (lefLayer.pointSetter) lefData->layer.setCurrentDensity($1); }
+    { if (lefData->layerState.pointSetter) lefData->layer.setCurrentDensity($1); }
   | K_PWL '(' layer_points ')'
   | layer_point
   ;
@@ -3999,11 +3944,11 @@ layer_ac_density_body: number ';'
 
 layer_ac_density_table: %empty
   | K_CUTAREA
-    { if (!lefLayer.cut) LAYER_GATED(L1600); }
+    { if (!lefData->layerState.cut) LAYER_GATED(L1600); }
     layer_table_bare_numbers ';'
     { if (LAYER_STORE) lefData->layer.addAcCutarea(); }
   | K_WIDTH
-    { if (!lefLayer.routing) LAYER_GATED(L1601); }
+    { if (!lefData->layerState.routing) LAYER_GATED(L1601); }
     layer_table_numbers ';'
     { if (LAYER_STORE) lefData->layer.addAcWidth(); }
   ;
@@ -4017,7 +3962,7 @@ layer_dc_table_entries: K_TABLEENTRIES layer_table_bare_numbers ';'
 layer_antenna: K_ANTENNALENGTHFACTOR number ';'
     {
       lefData->use5_3 = 1;
-      if (lefLayer.cut || lefLayer.masterOverlap)
+      if (lefData->layerState.cut || lefData->layerState.masterOverlap)
         LAYER_GATED(L1525);
       else if (lefData->versionNum >= 5.4 && lefData->use5_4)
         LAYER_GATED(L1526);
@@ -4048,7 +3993,7 @@ layer_antenna: K_ANTENNALENGTHFACTOR number ';'
       if (lefData->versionNum < 5.7) {
         LAYER_ALWAYS(L1686);
       } else {
-        if (lefLayer.typeFails(kLayerRoutingOrCut)) LAYER_GATED(L1560);
+        if (lefData->layerState.typeFails(kLayerRoutingOrCut)) LAYER_GATED(L1560);
         if (LAYER_STORE) lefData->layer.setAntennaCumRoutingPlusCut();
       }
     }
@@ -4057,7 +4002,7 @@ layer_antenna: K_ANTENNALENGTHFACTOR number ';'
       if (lefData->versionNum < 5.7) {
         LAYER_ALWAYS(L1687);
       } else {
-        if (lefLayer.typeFails(kLayerRoutingOrCut)) LAYER_GATED(L1561);
+        if (lefData->layerState.typeFails(kLayerRoutingOrCut)) LAYER_GATED(L1561);
         if (LAYER_STORE) lefData->layer.setAntennaGatePlusDiff($2);
       }
     }
@@ -4066,13 +4011,13 @@ layer_antenna: K_ANTENNALENGTHFACTOR number ';'
       if (lefData->versionNum < 5.7) {
         LAYER_ALWAYS(L1688);
       } else {
-        if (lefLayer.typeFails(kLayerRoutingOrCut)) LAYER_GATED(L1562);
+        if (lefData->layerState.typeFails(kLayerRoutingOrCut)) LAYER_GATED(L1562);
         if (LAYER_STORE) lefData->layer.setAntennaAreaMinusDiff($2);
       }
     }
   | K_ANTENNAAREADIFFREDUCEPWL layer_antenna_pwl ';'
     {
-      if (lefLayer.typeFails(kLayerRoutingOrCut)) LAYER_GATED(L1563);
+      if (lefData->layerState.typeFails(kLayerRoutingOrCut)) LAYER_GATED(L1563);
       if (lefData->versionNum < 5.7) LAYER_ALWAYS(L1689);
       if (LAYER_STORE) lefLayerAntennaPwlEnd(lefiAntennaADR);
     }
@@ -4107,9 +4052,9 @@ layer_antenna_factor: K_ANTENNAAREAFACTOR
   ;
 
 layer_antenna_value: number
-    { if (LAYER_STORE) lefData->layer.setAntennaValue(lefLayer.antennaKind, $1); }
+    { if (LAYER_STORE) lefData->layer.setAntennaValue(lefData->layerState.antennaKind, $1); }
   | K_PWL layer_antenna_pwl
-    { if (LAYER_STORE) lefLayerAntennaPwlEnd(lefLayer.antennaKind); }
+    { if (LAYER_STORE) lefLayerAntennaPwlEnd(lefData->layerState.antennaKind); }
   ;
 
 /* The pending table exists from its second pair on, with the callback. */
@@ -4127,12 +4072,12 @@ layer_antenna_diffuse_only: %empty
     {
       lefData->use5_4 = 1;
       if (!lefData->ant53) {
-        if (lefLayer.antennaKind == lefiAntennaAF && lefData->versionNum <= 5.3)
+        if (lefData->layerState.antennaKind == lefiAntennaAF && lefData->versionNum <= 5.3)
           LAYER_GATED(L1599);
         else if (lefData->use5_3)
           LAYER_GATED(L1599);
       }
-      if (LAYER_STORE) lefData->layer.setAntennaDUO(lefLayer.antennaKind);
+      if (LAYER_STORE) lefData->layer.setAntennaDUO(lefData->layerState.antennaKind);
     }
   ;
 

@@ -239,6 +239,38 @@ bool readQuoted(char* out) {
   return false;
 }
 
+// The common case of the lexer, one character at a time through lefGetc,
+// done in a loop over the block: it stops at whatever lefGetc handles
+// specially (the block's end, pushed texts, carriage returns) and before
+// the token buffers would have to grow.
+void skipBlanksInBlock() {
+  lefrData* d = lefData;
+  if (d->input_level >= 0) return;
+  char* p = d->next;
+  while (p != d->end && (*p == ' ' || *p == '\t')) p++;
+  d->next = p;
+}
+
+char* copyWordInBlock(char* out, bool shift) {
+  lefrData* d = lefData;
+  if (d->input_level >= 0) return out;
+  char* p = d->next;
+  char* end = d->end;
+  size_t room = d->currentToken + d->tokenSize - 1 - out;
+  if (static_cast<size_t>(end - p) > room) end = p + room;
+  bool nonAscii = false;
+  for (; p != end; p++) {
+    unsigned char c = static_cast<unsigned char>(*p);
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') break;
+    nonAscii |= c > 127;
+    if (shift && c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
+    *out++ = static_cast<char>(c);
+  }
+  if (nonAscii) d->hasNonAscii = 1;
+  d->next = p;
+  return out;
+}
+
 // One raw word, newline or quoted string into the current token buffer.
 bool GetToken() {
   lefrData* d = lefData;
@@ -248,6 +280,7 @@ bool GetToken() {
 
   int c;
   do {
+    skipBlanksInBlock();
     c = lefGetc();
     if (c == '\n') {
       newLine();
@@ -270,6 +303,7 @@ bool GetToken() {
   bool shift = !lefData->namesCaseSensitive && lefSettings->ShiftCase;
   if (shift && c >= 'a' && c <= 'z') out[-1] = static_cast<char>(c - 'a' + 'A');
   for (;;) {
+    out = copyWordInBlock(out, shift);
     c = lefGetc();
     if (c == ' ' || c == '\t' || c == '\n' || c == EOF) break;
     if (c > 127) d->hasNonAscii = 1;

@@ -6,26 +6,13 @@
 
 namespace LefDefParser {
 
-namespace {
-
-const int kNameBufSize = 16;
-
-char* newNameBuf(int& size) {
-  char* buf = static_cast<char*>(lefMalloc(kNameBufSize));
-  buf[0] = '\0';
-  size = kNameBufSize;
-  return buf;
-}
-
-}  // namespace
-
-lefiLayer::lefiLayer() { Init(); }
+lefiLayer::lefiLayer() : name_(nullptr), type_(nullptr) { Init(); }
 
 lefiLayer::~lefiLayer() { Destroy(); }
 
 void lefiLayer::Init() {
-  name_ = newNameBuf(nameSize_);
-  type_ = newNameBuf(typeSize_);
+  lefiNewNameBuf(name_, nameSize_);
+  lefiNewNameBuf(type_, typeSize_);
   layerType_ = nullptr;
   direction_ = nullptr;
 #define LEFI_INIT_ATTR(setter, has, getter, label) \

@@ -25,13 +25,6 @@ enum lefiAntennaEnum {
   lefiAntennaADR = 11    // ANTENNAAREADIFFREDUCEPWL
 };
 
-// Value read through an index that the caller should have kept in range:
-// the zero value instead of memory outside the list.
-template <class T>
-T lefiAt(const T* arr, int count, int i) {
-  return (arr && i >= 0 && i < count) ? arr[i] : T();
-}
-
 // A piecewise-linear antenna table of (diffusion, ratio) pairs.
 class lefiAntennaPWL {
  public:

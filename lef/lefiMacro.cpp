@@ -6,17 +6,6 @@
 
 namespace LefDefParser {
 
-namespace {
-
-char* newNameBuf(int& size) {
-  size = 16;
-  char* buf = static_cast<char*>(lefMalloc(size));
-  buf[0] = '\0';
-  return buf;
-}
-
-}  // namespace
-
 lefiMacro::lefiMacro()
     : nameSize_(0),
       name_(nullptr),
@@ -50,14 +39,14 @@ lefiMacro::lefiMacro()
 lefiMacro::~lefiMacro() { Destroy(); }
 
 void lefiMacro::Init() {
-  name_ = newNameBuf(nameSize_);
-  generator_ = newNameBuf(generatorSize_);
-  EEQ_ = newNameBuf(EEQSize_);
-  LEQ_ = newNameBuf(LEQSize_);
-  gen1_ = newNameBuf(gen1Size_);
-  gen2_ = newNameBuf(gen2Size_);
-  siteName_ = newNameBuf(siteNameSize_);
-  clockType_ = newNameBuf(clockTypeSize_);
+  lefiNewNameBuf(name_, nameSize_);
+  lefiNewNameBuf(generator_, generatorSize_);
+  lefiNewNameBuf(EEQ_, EEQSize_);
+  lefiNewNameBuf(LEQ_, LEQSize_);
+  lefiNewNameBuf(gen1_, gen1Size_);
+  lefiNewNameBuf(gen2_, gen2Size_);
+  lefiNewNameBuf(siteName_, siteNameSize_);
+  lefiNewNameBuf(clockType_, clockTypeSize_);
   props_.Init(2, true, kLefiMsgNum1352, kLefiMsg1352);
   numSites_ = 0;
   sitesAllocated_ = 0;

@@ -486,18 +486,6 @@ void lefiSite::print(FILE* f) const {
 
 // ---------------------------------------------------------------- patterns
 
-namespace {
-
-// A fresh 16-byte name buffer, as every pattern starts with.
-void newNameBuf(char*& name, int& size) {
-  lefiFreeStr(name);
-  size = 16;
-  name = static_cast<char*>(lefMalloc(size));
-  name[0] = '\0';
-}
-
-}  // namespace
-
 lefiSitePattern::lefiSitePattern()
     : nameSize_(0),
       name_(nullptr),
@@ -513,7 +501,7 @@ lefiSitePattern::lefiSitePattern()
 
 lefiSitePattern::~lefiSitePattern() { Destroy(); }
 
-void lefiSitePattern::Init() { newNameBuf(name_, nameSize_); }
+void lefiSitePattern::Init() { lefiNewNameBuf(name_, nameSize_); }
 
 void lefiSitePattern::Destroy() {
   lefiFreeStr(name_);
@@ -560,7 +548,7 @@ lefiTrackPattern::~lefiTrackPattern() { Destroy(); }
 
 void lefiTrackPattern::Init() {
   Destroy();
-  newNameBuf(name_, nameSize_);
+  lefiNewNameBuf(name_, nameSize_);
   layerAllocated_ = 2;
   lefiRegrow(layerNames_, 0, layerAllocated_);
   clear();
@@ -620,7 +608,7 @@ lefiGcellPattern::lefiGcellPattern()
 lefiGcellPattern::~lefiGcellPattern() { Destroy(); }
 
 void lefiGcellPattern::Init() {
-  newNameBuf(name_, nameSize_);
+  lefiNewNameBuf(name_, nameSize_);
   start_ = 0.0;
   numCRs_ = 0;
   space_ = 0.0;
@@ -657,8 +645,8 @@ lefiSpacing::lefiSpacing()
 lefiSpacing::~lefiSpacing() { Destroy(); }
 
 void lefiSpacing::Init() {
-  newNameBuf(name1_, name1Size_);
-  newNameBuf(name2_, name2Size_);
+  lefiNewNameBuf(name1_, name1Size_);
+  lefiNewNameBuf(name2_, name2Size_);
   distance_ = 0.0;
   hasStack_ = 0;
 }
@@ -707,7 +695,7 @@ lefiIRDrop::~lefiIRDrop() { Destroy(); }
 
 void lefiIRDrop::Init() {
   Destroy();
-  newNameBuf(name_, nameSize_);
+  lefiNewNameBuf(name_, nameSize_);
   valuesAllocated_ = 2;
   lefiRegrowAll(0, valuesAllocated_, value1_, value2_);
 }

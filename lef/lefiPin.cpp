@@ -10,14 +10,6 @@ namespace {
 
 const char* const kOxideNames[] = {"OXIDE1", "OXIDE2", "OXIDE3", "OXIDE4"};
 
-// An empty name buffer of the starting size.
-char* newNameBuf(int& size) {
-  size = 16;
-  char* buf = static_cast<char*>(lefMalloc(size));
-  buf[0] = '\0';
-  return buf;
-}
-
 }  // namespace
 
 lefiPinAntennaModel::lefiPinAntennaModel()
@@ -89,11 +81,11 @@ lefiPin::lefiPin()
 lefiPin::~lefiPin() { Destroy(); }
 
 void lefiPin::Init() {
-  name_ = newNameBuf(nameSize_);
-  LEQ_ = newNameBuf(LEQSize_);
-  mustjoin_ = newNameBuf(mustjoinSize_);
-  lowTable_ = newNameBuf(lowTableSize_);
-  highTable_ = newNameBuf(highTableSize_);
+  lefiNewNameBuf(name_, nameSize_);
+  lefiNewNameBuf(LEQ_, LEQSize_);
+  lefiNewNameBuf(mustjoin_, mustjoinSize_);
+  lefiNewNameBuf(lowTable_, lowTableSize_);
+  lefiNewNameBuf(highTable_, highTableSize_);
   numPorts_ = 0;
   portsAllocated_ = 2;
   ports_ = static_cast<lefiGeometries**>(lefMalloc(sizeof(lefiGeometries*) * portsAllocated_));

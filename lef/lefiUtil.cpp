@@ -22,6 +22,13 @@ void lefiSetNameBuf(char*& buf, int& size, const char* name, bool fold) {
   strcpy(buf, fold ? CASE(name) : name);
 }
 
+void lefiNewNameBuf(char*& buf, int& size) {
+  lefiFreeStr(buf);
+  size = 16;
+  buf = static_cast<char*>(lefMalloc(size));
+  buf[0] = '\0';
+}
+
 char* lefiCopyStr(const char* s, bool fold) {
   if (!s) return nullptr;
   char* copy = static_cast<char*>(lefMalloc(strlen(s) + 1));

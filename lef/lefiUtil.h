@@ -67,6 +67,16 @@ inline void lefiFreeStr(char*& p) {
   p = nullptr;
 }
 
+// Replaces buf by an empty name buffer of the starting size.
+void lefiNewNameBuf(char*& buf, int& size);
+
+// Value read through an index that the caller should have kept in range:
+// the zero value instead of memory outside the list.
+template <class T>
+T lefiAt(const T* arr, int count, int i) {
+  return (arr && i >= 0 && i < count) ? arr[i] : T();
+}
+
 template <class T>
 void lefiFreeArr(T*& p) {
   if (p) lefFree(p);

@@ -85,7 +85,8 @@ lefrData::lefrData()
       foldBufSize(0),
       nd(nullptr),
       antennaPWL(nullptr),
-      noiseMargin() {
+      noiseMargin(),
+      macroState() {
   memset(msgCnt, 0, sizeof(msgCnt));
   memset(msgLimitReported, 0, sizeof(msgLimitReported));
   memset(debug, 0, sizeof(debug));

@@ -19,7 +19,10 @@
 #include "lef/lefiUtil.h"
 #include "lef/lefiVia.h"
 #include "lef/lefiViaRule.h"
+#include "lef/lefrLayerState.h"
+#include "lef/lefrMacroState.h"
 #include "lef/lefrSettings.h"
+#include "lef/lefrStmtState.h"
 
 namespace LefDefParser {
 
@@ -161,6 +164,11 @@ class lefrData {
   lefiUseMinSpacing useMinSpacing;
   lefiVia via;
   lefiViaRule viaRule;
+
+  // The grammar's statement state.
+  lefrLayerState layerState;
+  lefrMacroState macroState;
+  lefrStmtState stmtState;
 };
 
 extern lefrData* lefData;

@@ -11,8 +11,6 @@
 
 namespace LefDefParser {
 
-lefrLayerState lefLayer;
-
 namespace {
 
 struct MsgRow {
@@ -77,8 +75,7 @@ void lefLayerReportNames(lefLayerMsg msg, const char* first, const char* second)
   lefErrorf(row.number, row.text, first, second);
 }
 
-void lefrLayerState::startRead() {
-  abandon();
+lefrLayerState::lefrLayerState() : minSize(nullptr) {
   layerSeen = 0;
   maxViaStackSeen = 0;
   arrayCutsWarned = 0;
@@ -91,6 +88,8 @@ void lefrLayerState::startRead() {
   antennaKind = lefiAntennaDAR;
   pointSetter = nullptr;
 }
+
+lefrLayerState::~lefrLayerState() { abandon(); }
 
 void lefrLayerState::startLayer(const char* layerName) {
   routing = cut = masterOverlap = 0;
@@ -178,7 +177,7 @@ lefLayerMsg lefLayerAntennaTypeMsg(int antennaId) { return kAntenna[antennaId].t
 
 void lefLayerAntennaKind(int antennaId) {
   int kind = kAntenna[antennaId].kind;
-  if (kind) lefLayer.antennaKind = static_cast<lefiAntennaEnum>(kind);
+  if (kind) lefData->layerState.antennaKind = static_cast<lefiAntennaEnum>(kind);
 }
 
 void lefLayerAntennaStore(int antennaId, double value) {

@@ -113,8 +113,10 @@ void lefrSetUnusedCallbacks(lefrVoidCbkFnType fn) {
 int lefrCountFunc(lefrCallbackType_e type, void* data, lefiUserData userData) {
   lef_init("lefrCountFunc");
   if (lefiDebug(23)) printf("count %d 0x%p 0x%p\n", type, data, userData);
-  if (type < 0 || type > 99) return 1;
-  lefrUnusedCount[type]++;
+  // Callers may pass any number cast to the type.
+  int code = static_cast<int>(type);
+  if (code < 0 || code > 99) return 1;
+  lefrUnusedCount[code]++;
   return 0;
 }
 

@@ -7,8 +7,6 @@
 
 namespace LefDefParser {
 
-lefrStmtState lefStmt;
-
 lefrStmtState::lefrStmtState()
     : viaRuleGenerate(0),
       viaRuleLayers(0),
@@ -24,6 +22,8 @@ lefrStmtState::lefrStmtState()
       sitePatternWanted(0),
       sitePattern(nullptr),
       trackPattern(nullptr) {}
+
+lefrStmtState::~lefrStmtState() { reset(); }
 
 void lefrStmtState::reset() {
   lefiFreeObj(sitePattern);

@@ -13,6 +13,7 @@ class lefiTrackPattern;
 
 struct lefrStmtState {
   lefrStmtState();
+  ~lefrStmtState();
   lefrStmtState(const lefrStmtState&) = delete;
   lefrStmtState& operator=(const lefrStmtState&) = delete;
 
@@ -50,8 +51,6 @@ struct lefrStmtState {
   lefiSitePattern* sitePattern;
   lefiTrackPattern* trackPattern;
 };
-
-extern lefrStmtState lefStmt;
 
 }  // namespace LefDefParser
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,23 @@ inline void recordingFree(void* p) {
 
 // Blocks taken and not given back since recordAllocs.
 inline int liveBlocks() { return static_cast<int>(allocSizes().size()) - freeCount(); }
+
+// An accessor called with an index out of range: it answers the zero value
+// and logs exactly one text.
+struct IndexCase {
+  const char* call;
+  std::function<bool()> returnsZero;
+  const char* text;
+};
+
+inline void expectIndexErrors(const std::vector<IndexCase>& cases) {
+  for (const IndexCase& c : cases) {
+    loggedTexts().clear();
+    EXPECT_TRUE(c.returnsZero()) << c.call;
+    ASSERT_EQ(loggedTexts().size(), 1u) << c.call;
+    EXPECT_EQ(loggedTexts()[0], c.text) << c.call;
+  }
+}
 
 class LefLogTest : public ::testing::Test {
  protected:

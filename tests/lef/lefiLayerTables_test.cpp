@@ -33,24 +33,6 @@ void twoRowTable(lefiLayer& layer) {
   layer.addSpParallelWidthSpacing();
 }
 
-TEST_F(LefiLayerTablesTest, ParallelRunLengthTable) {
-  lefiLayer layer;
-  twoRowTable(layer);
-  ASSERT_EQ(layer.numSpacingTable(), 1);
-  const lefiSpacingTable* table = layer.spacingTable(0);
-  EXPECT_EQ(table->isParallel(), 1);
-  EXPECT_EQ(table->isInfluence(), 0);
-  const lefiParallel* prl = table->parallel();
-  EXPECT_EQ(prl->numLength(), 2);
-  EXPECT_EQ(prl->numWidth(), 2);
-  EXPECT_DOUBLE_EQ(prl->length(1), 0.5);
-  EXPECT_DOUBLE_EQ(prl->width(1), 0.2);
-  EXPECT_DOUBLE_EQ(prl->widthSpacing(1, 1), 0.2);
-  EXPECT_DOUBLE_EQ(prl->widthSpacing(1, 0), 0.1);
-  EXPECT_DOUBLE_EQ(prl->widthSpacing(0, 1), 0.1);
-  EXPECT_EQ(layer.getNumber(), -1);  // each row empties the stack
-}
-
 TEST_F(LefiLayerTablesTest, ThirdWidthRowDoublesTheTable) {
   TrackedHeap heap;
   {
@@ -126,24 +108,6 @@ TEST_F(LefiLayerTablesTest, TwoWidthsRowsOfDifferentLengths) {
   EXPECT_DOUBLE_EQ(tw->widthPRL(0), 0.5);
   EXPECT_EQ(tw->hasWidthPRL(1), 0);  // the flag is reset after each row
   EXPECT_EQ(layer.getNumber(), -1);
-}
-
-TEST_F(LefiLayerTablesTest, InfluenceTable) {
-  lefiLayer layer;
-  layer.addSpacingTable();
-  layer.setInfluence();
-  layer.addSpInfluence(1.0, 2.0, 0.5);
-  layer.addSpInfluence(3.0, 4.0, 0.7);
-  layer.addSpInfluence(5.0, 6.0, 0.9);
-  const lefiSpacingTable* table = layer.spacingTable(0);
-  EXPECT_EQ(table->isInfluence(), 1);
-  EXPECT_EQ(table->isParallel(), 0);
-  EXPECT_EQ(table->parallel(), nullptr);
-  const lefiInfluence* inf = table->influence();
-  EXPECT_EQ(inf->numInfluenceEntry(), 3);
-  EXPECT_DOUBLE_EQ(inf->width(2), 5.0);
-  EXPECT_DOUBLE_EQ(inf->distance(1), 4.0);
-  EXPECT_DOUBLE_EQ(inf->spacing(0), 0.5);
 }
 
 TEST_F(LefiLayerTablesTest, OrthogonalTable) {

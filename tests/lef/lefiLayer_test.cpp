@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,11 +71,7 @@ TEST_F(LefiLayerTest, IndexErrorsNameTheListAndTheLastValidIndex) {
       "ERROR (LEFPARS-1304): The index number 2 given for the layer SPACING is invalid.\n"
       "Valid index is from 0 to 1";
 
-  struct Case {
-    const char* call;
-    std::function<bool()> returnsZero;
-    const char* text;
-  } cases[] = {
+  lefTest::expectIndexErrors({
       {"propName(3)", [&] { return layer.propName(3) == nullptr; }, prop3},
       {"propValue(-1)", [&] { return layer.propValue(-1) == nullptr; }, propMinus},
       {"propNumber(3)", [&] { return layer.propNumber(3) == 0.0; }, prop3},
@@ -102,13 +97,7 @@ TEST_F(LefiLayerTest, IndexErrorsNameTheListAndTheLastValidIndex) {
        minstep1},
       {"arrayCuts(2)", [&] { return layer.arrayCuts(2) == 0; }, cuts2},
       {"arraySpacing(2)", [&] { return layer.arraySpacing(2) == 0.0; }, spacing2},
-  };
-  for (const Case& c : cases) {
-    lefTest::loggedTexts().clear();
-    EXPECT_TRUE(c.returnsZero()) << c.call;
-    ASSERT_EQ(logged().size(), 1u) << c.call;
-    EXPECT_EQ(logged()[0], c.text) << c.call;
-  }
+  });
 
   // In range, the same accessors answer silently.
   lefTest::loggedTexts().clear();
@@ -119,58 +108,6 @@ TEST_F(LefiLayerTest, IndexErrorsNameTheListAndTheLastValidIndex) {
   EXPECT_EQ(layer.arrayCuts(1), 3);
   EXPECT_DOUBLE_EQ(layer.arraySpacing(1), 1.5);
   EXPECT_TRUE(logged().empty());
-}
-
-TEST_F(LefiLayerTest, PitchOffsetAndDiagonalPitchTakeOneOrTwoValues) {
-  lefiLayer layer;
-  layer.setPitch(0.5);
-  EXPECT_EQ(layer.hasPitch(), 1);
-  EXPECT_EQ(layer.hasXYPitch(), 0);
-  EXPECT_DOUBLE_EQ(layer.pitchX(), 0.5);
-  EXPECT_DOUBLE_EQ(layer.pitchY(), -1.0);
-  layer.setPitchXY(0.4, 0.6);
-  EXPECT_EQ(layer.hasPitch(), 0);
-  EXPECT_EQ(layer.hasXYPitch(), 1);
-  EXPECT_DOUBLE_EQ(layer.pitch(), 0.4);
-  EXPECT_DOUBLE_EQ(layer.pitchY(), 0.6);
-
-  layer.setOffsetXY(0.1, 0.2);
-  EXPECT_EQ(layer.hasOffset(), 0);
-  EXPECT_EQ(layer.hasXYOffset(), 1);
-  layer.setDiagPitch(0.7);
-  EXPECT_EQ(layer.hasDiagPitch(), 1);
-  EXPECT_EQ(layer.hasXYDiagPitch(), 0);
-  EXPECT_DOUBLE_EQ(layer.diagPitchY(), -1.0);
-}
-
-TEST_F(LefiLayerTest, ValuesThatTellTheirOwnPresence) {
-  lefiLayer layer;
-  EXPECT_EQ(layer.hasMaxwidth(), 0);
-  EXPECT_EQ(layer.hasMinwidth(), 0);
-  EXPECT_DOUBLE_EQ(layer.maxwidth(), -1.0);
-  EXPECT_EQ(layer.hasProtrusion(), 0);
-  EXPECT_EQ(layer.hasResistancePerCut(), 0);
-  EXPECT_EQ(layer.hasArraySpacing(), 0);
-  layer.setMaxwidth(-1.0);
-  EXPECT_EQ(layer.hasMaxwidth(), 0);
-  layer.setMinwidth(0.05);
-  layer.setResPerCut(2.5);
-  layer.setDiagMinEdgeLength(0.0);
-  layer.setMaxFloatingArea(100.0);
-  layer.setProtrusion(0.3, 0.6, 1.2);
-  EXPECT_EQ(layer.hasMinwidth(), 1);
-  EXPECT_EQ(layer.hasResistancePerCut(), 1);
-  EXPECT_EQ(layer.hasDiagMinEdgeLength(), 0);
-  EXPECT_EQ(layer.hasMaxFloatingArea(), 1);
-  EXPECT_EQ(layer.hasProtrusion(), 1);
-  EXPECT_DOUBLE_EQ(layer.protrusionLength(), 0.6);
-
-  // The next layer starts without them.
-  layer.setName("M2");
-  EXPECT_EQ(layer.hasMinwidth(), 0);
-  EXPECT_EQ(layer.hasResistancePerCut(), 0);
-  EXPECT_EQ(layer.hasMaxFloatingArea(), 0);
-  EXPECT_EQ(layer.hasProtrusion(), 0);
 }
 
 // setName starts a new statement: every flag goes, the values stay behind.
@@ -286,15 +223,6 @@ TEST_F(LefiLayerTest, NameBufferGrowsToExactlyTheNameLength) {
     EXPECT_STREQ(layer.name(), "SHORT");
   }
   EXPECT_EQ(heap.liveBlocks(), 0);
-}
-
-TEST_F(LefiLayerTest, NumberStackCountsFromMinusOne) {
-  lefiLayer layer;
-  EXPECT_EQ(layer.getNumber(), -1);
-  layer.addNumber(0.0);
-  layer.addNumber(0.5);
-  layer.addNumber(1.0);
-  EXPECT_EQ(layer.getNumber(), 2);
 }
 
 // 38 arrays per rule column set: 21 of double, 1 of names, 16 of int.
@@ -418,119 +346,6 @@ TEST_F(LefiLayerTest, RepeatedSpacingLayerNameReplacesTheFirst) {
   }
   EXPECT_EQ(heap.liveBlocks(), 0);
   EXPECT_EQ(heap.foreignFrees(), 0);
-}
-
-TEST_F(LefiLayerTest, MinimumcutParts) {
-  lefiLayer layer;
-  layer.addMinimumcut(2, 0.4);
-  EXPECT_EQ(layer.hasMinimumcutWithin(0), 0);
-  EXPECT_EQ(layer.hasMinimumcutConnection(0), 0);
-  EXPECT_EQ(layer.hasMinimumcutNumCuts(0), 0);
-  layer.addMinimumcutConnect("");
-  EXPECT_EQ(layer.hasMinimumcutConnection(0), 0);
-  layer.addMinimumcut(4, 1.0);
-  layer.addMinimumcutWithin(0.2);
-  layer.addMinimumcutConnect("FROMABOVE");
-  layer.addMinimumcutLengDis(5.0, 3.0);
-  layer.addMinimumcut(3, 2.0);
-  EXPECT_EQ(layer.numMinimumcut(), 3);
-  EXPECT_EQ(layer.minimumcut(0), 2);
-  EXPECT_DOUBLE_EQ(layer.minimumcutWidth(0), 0.4);
-  EXPECT_EQ(layer.hasMinimumcutWithin(1), 1);
-  EXPECT_DOUBLE_EQ(layer.minimumcutWithin(1), 0.2);
-  EXPECT_STREQ(layer.minimumcutConnection(1), "FROMABOVE");
-  EXPECT_EQ(layer.hasMinimumcutNumCuts(1), 1);
-  EXPECT_DOUBLE_EQ(layer.minimumcutLength(1), 5.0);
-  EXPECT_DOUBLE_EQ(layer.minimumcutDistance(1), 3.0);
-  EXPECT_EQ(layer.hasMinimumcutWithin(2), 0);
-}
-
-TEST_F(LefiLayerTest, MinstepPresenceByValue) {
-  lefiLayer layer;
-  EXPECT_EQ(layer.hasMinstep(), 0);
-  layer.addMinstep(0.1);
-  layer.addMinstepMaxedges(2);
-  layer.addMinstep(0.2);
-  layer.addMinstepType("INSIDECORNER");
-  layer.addMinstepLengthsum(0.5);
-  layer.addMinstepMinBetLength(0.3);
-  layer.addMinstepXSameCorners();
-  layer.addMinstep(0.3);
-  layer.addMinstepMinAdjLength(0.4);
-  EXPECT_EQ(layer.hasMinstep(), 1);
-  EXPECT_EQ(layer.numMinstep(), 3);
-  EXPECT_EQ(layer.hasMinstepMaxedges(0), 1);
-  EXPECT_EQ(layer.minstepMaxedges(0), 2);
-  EXPECT_EQ(layer.hasMinstepLengthsum(0), 0);
-  EXPECT_EQ(layer.hasMinstepType(0), 0);
-  EXPECT_STREQ(layer.minstepType(1), "INSIDECORNER");
-  EXPECT_DOUBLE_EQ(layer.minstepLengthsum(1), 0.5);
-  EXPECT_EQ(layer.hasMinstepMinBetLength(1), 1);
-  EXPECT_EQ(layer.hasMinstepXSameCorners(1), 1);
-  EXPECT_EQ(layer.hasMinstepMaxedges(1), 0);
-  EXPECT_EQ(layer.hasMinstepMinAdjLength(2), 1);
-  EXPECT_DOUBLE_EQ(layer.minstepMinAdjLength(2), 0.4);
-  EXPECT_EQ(layer.hasMinstepXSameCorners(2), 0);
-  EXPECT_TRUE(logged().empty());
-}
-
-TEST_F(LefiLayerTest, EnclosureRulesAndWidths) {
-  lefiLayer layer;
-  layer.addEnclosure("NULL", 0.01, 0.02);
-  layer.addEnclosure(nullptr, 0.03, 0.04);
-  layer.addEnclosure("BELOW", 0.05, 0.06);
-  layer.addEnclosureWidth(0.1);
-  layer.addEnclosureExceptEC(0.2);
-  layer.addEnclosureLength(0.3);
-  EXPECT_EQ(layer.numEnclosure(), 3);
-  EXPECT_EQ(layer.hasEnclosureRule(0), 0);
-  EXPECT_EQ(layer.hasEnclosureRule(1), 0);
-  EXPECT_STREQ(layer.enclosureRule(2), "BELOW");
-  EXPECT_DOUBLE_EQ(layer.enclosureOverhang2(1), 0.04);
-  EXPECT_EQ(layer.hasEnclosureWidth(1), 0);
-  EXPECT_EQ(layer.hasEnclosureWidth(2), 1);
-  EXPECT_DOUBLE_EQ(layer.enclosureExceptExtraCut(2), 0.2);
-  EXPECT_EQ(layer.hasEnclosureMinLength(2), 1);
-
-  layer.addPreferEnclosure("ABOVE", 0.1, 0.2);
-  layer.addPreferEnclosure("NULL", 0.3, 0.4);
-  layer.addPreferEnclosure("BELOW", 0.5, 0.6);
-  layer.addPreferEnclosureWidth(0.7);
-  EXPECT_EQ(layer.numPreferEnclosure(), 3);
-  EXPECT_DOUBLE_EQ(layer.preferEnclosureOverhang2(0), 0.2);
-  EXPECT_DOUBLE_EQ(layer.preferEnclosureOverhang2(1), 0.4);
-  EXPECT_DOUBLE_EQ(layer.preferEnclosureOverhang1(2), 0.5);
-  EXPECT_STREQ(layer.preferEnclosureRule(0), "ABOVE");
-  EXPECT_EQ(layer.hasPreferEnclosureRule(1), 0);
-  EXPECT_EQ(layer.hasPreferEnclosureWidth(1), 0);
-  EXPECT_DOUBLE_EQ(layer.preferEnclosureMinWidth(2), 0.7);
-}
-
-TEST_F(LefiLayerTest, ArraySpacingAndMinenclosedarea) {
-  lefiLayer layer;
-  layer.setArraySpacingLongArray();
-  layer.setArraySpacingWidth(0.1);
-  EXPECT_EQ(layer.hasArraySpacing(), 0);
-  layer.setArraySpacingCut(0.2);
-  layer.addArraySpacingArray(2, 1.0);
-  EXPECT_EQ(layer.hasLongArray(), 1);
-  EXPECT_EQ(layer.hasViaWidth(), 1);
-  EXPECT_EQ(layer.hasArraySpacing(), 1);
-  EXPECT_DOUBLE_EQ(layer.cutSpacing(), 0.2);
-  EXPECT_EQ(layer.numArrayCuts(), 1);
-
-  layer.addMinenclosedarea(0.3);
-  layer.addMinenclosedarea(0.4);
-  layer.addMinenclosedareaWidth(0.5);
-  EXPECT_EQ(layer.hasMinenclosedareaWidth(0), 0);
-  EXPECT_DOUBLE_EQ(layer.minenclosedareaWidth(0), -1.0);
-  EXPECT_EQ(layer.hasMinenclosedareaWidth(1), 1);
-
-  layer.setName("NEXT");
-  EXPECT_EQ(layer.hasLongArray(), 0);
-  EXPECT_EQ(layer.hasViaWidth(), 0);
-  EXPECT_EQ(layer.numArrayCuts(), 0);
-  EXPECT_EQ(layer.numMinenclosedarea(), 0);
 }
 
 // Completing setters with no entry to complete must not write anywhere.

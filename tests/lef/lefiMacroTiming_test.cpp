@@ -86,51 +86,6 @@ TEST_F(LefiTimingTest, IntrinsicSideDecidesWhereVariablesAndSlewsGo) {
   EXPECT_EQ(t.riseSlewOne(), 21);
 }
 
-TEST_F(LefiTimingTest, StableDelayTransitionUnatenessAndSdf) {
-  t.setRiseAtt1(0.5, 0.75);
-  EXPECT_EQ(t.hasRiseAtt1() + t.hasFallAtt1() + t.hasRiseTo() + t.hasRiseRS(), 1);
-  EXPECT_EQ((Values{t.riseAtt1One(), t.riseAtt1Two()}), (Values{0.5, 0.75}));
-  t.setStable(0.1, 0.2, "RISE");
-  t.addDelay("FALL", "NEGATIVE_UNATE", 1, 2, 3);
-  t.addTransition("RISE", "NON_UNATE", 4, 5, 6);
-  t.addUnateness("INVERT");
-  t.addSDF1Pin("posedge", 7, 8, 9);
-  EXPECT_STREQ(t.SDFonePinTriggerType(), "posedge");
-  t.addSDF2Pins("negedge", "from", "to", 10, 11, 12);
-  t.setSDFcondStart("start");
-  t.setSDFcondEnd("end");
-  EXPECT_EQ(t.hasSDFcond(), 0);
-  t.setSDFcond("c");
-  std::vector<int> flags = {t.hasStableTiming(),     t.hasDelay(),
-                            t.hasTransition(),       t.hasUnateness(),
-                            t.hasSDFonePinTrigger(), t.hasSDFtwoPinTrigger(),
-                            t.hasSDFcondStart(),     t.hasSDFcondEnd(),
-                            t.hasSDFcond()};
-  EXPECT_EQ(flags, std::vector<int>(9, 1));
-  EXPECT_EQ((Values{t.stableSetup(), t.stableHold(), t.delayTableOne(), t.delayTableTwo(),
-                    t.delayTableThree(), t.transitionTableOne(), t.transitionTableTwo(),
-                    t.transitionTableThree(), t.SDFtriggerOne(), t.SDFtriggerTwo(),
-                    t.SDFtriggerThree()}),
-            (Values{0.1, 0.2, 1, 2, 3, 4, 5, 6, 10, 11, 12}));
-  std::vector<std::string> texts = {
-      t.stableRiseFall(), t.delayRiseOrFall(),    t.delayUnateness(), t.transitionRiseOrFall(),
-      t.transitionUnateness(), t.unateness(),     t.SDFonePinTriggerType(),
-      t.SDFtwoPinTriggerType(), t.SDFfromTrigger(), t.SDFtoTrigger(), t.SDFcondStart(),
-      t.SDFcondEnd(), t.SDFcond()};
-  // The one- and two-pin triggers share their type.
-  EXPECT_EQ(texts, (std::vector<std::string>{"RISE", "FALL", "NEGATIVE_UNATE", "RISE",
-                                             "NON_UNATE", "INVERT", "negedge", "negedge", "from",
-                                             "to", "start", "end", "c"}));
-  t.clear();
-  EXPECT_EQ(t.hasStableTiming() + t.hasDelay() + t.hasTransition() + t.hasUnateness() +
-                t.hasSDFonePinTrigger() + t.hasSDFtwoPinTrigger() + t.hasSDFcondStart() +
-                t.hasSDFcondEnd() + t.hasSDFcond(),
-            0);
-  // Values stay after clear; only the flags say they are absent.
-  EXPECT_STREQ(t.unateness(), "INVERT");
-  EXPECT_EQ(t.delayTableTwo(), 2);
-}
-
 TEST_F(LefiTimingTest, AxisNumbersAndTableEntriesGrowByDoubling) {
   TrackedHeap heap;
   {

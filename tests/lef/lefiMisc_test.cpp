@@ -366,16 +366,6 @@ TEST_F(LefiSiteTest, NextSiteStartsEmpty) {
   EXPECT_EQ(lefTest::liveBlocks(), 0);
 }
 
-TEST_F(LefiSiteTest, RowPatternNamesAreCopiedUnfolded) {
-  foldNames();
-  lefiSite s;
-  s.setName("x");
-  std::string name = "rowSite";
-  s.addRowPattern(name.c_str(), 1);
-  name[0] = 'Z';
-  EXPECT_STREQ(s.siteName(0), "rowSite");
-}
-
 TEST_F(LefiSiteTest, LongClassTextIsCutToElevenCharacters) {
   lefiSite s;
   s.setName("x");
@@ -509,12 +499,6 @@ TEST_F(LefiLibraryTest, IRDropTableGrowsAndRestarts) {
   EXPECT_EQ(d.numValues(), 0);
   d.setValues(0.5, 1.5);
   EXPECT_EQ(dump(d), "IRDROP DROP2 0.5 1.5 \nEND IRDrop\n");
-}
-
-TEST_F(LefiLibraryTest, MinFeatureDump) {
-  lefiMinFeature m;
-  m.set(0.1, 0.2);
-  EXPECT_EQ(dump(m), "MINfEATURE 0.1 0.2\n");
 }
 
 TEST_F(LefiLibraryTest, UseMinSpacingKeepsTheLastName) {

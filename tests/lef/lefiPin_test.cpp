@@ -79,16 +79,6 @@ TEST_F(LefiPinTest, PortsInOrderAndTheirIndexMessage) {
                           "invalid.\nValid index is from 0 to 1"}));
 }
 
-TEST_F(LefiPinTest, ElectricalValuesAndHighLowPairs) {
-  pin.setCapacitance(0.25);
-  pin.setOutMargin(1.5, 0.5);
-  EXPECT_EQ(pin.hasCapacitance() + pin.hasOutMargin(), 2);
-  EXPECT_EQ(pin.hasResistance() + pin.hasOutResistance() + pin.hasInMargin(), 0);
-  EXPECT_DOUBLE_EQ(pin.capacitance(), 0.25);
-  EXPECT_DOUBLE_EQ(pin.outMarginHigh(), 1.5);
-  EXPECT_DOUBLE_EQ(pin.outMarginLow(), 0.5);
-}
-
 TEST_F(LefiPinTest, NamesFoldButSensitivityTaperAndAntennaLayersDoNot) {
   foldNames();
   pin.setName("clk");

@@ -17,27 +17,6 @@ using lefTest::dump;
 
 class LefiPropTest : public lefTest::LefLogTest {};
 
-TEST_F(LefiPropTest, FreshAndClearedHaveNoType) {
-  lefiProp p;
-  EXPECT_EQ(p.dataType(), 'B');
-  EXPECT_EQ(p.hasString(), 0);
-  EXPECT_EQ(p.hasNumber(), 0);
-  EXPECT_EQ(p.hasRange(), 0);
-  p.setPropType("layer", "width");
-  p.setPropReal();
-  p.setRange(1, 2);
-  p.setNumber(1.5);
-  p.setPropQString("text");
-  p.clear();
-  EXPECT_EQ(p.dataType(), 'B');
-  EXPECT_EQ(p.hasString(), 0);
-  EXPECT_EQ(p.hasNumber(), 0);
-  EXPECT_EQ(p.hasRange(), 0);
-  EXPECT_EQ(p.propType(), nullptr);
-  EXPECT_STREQ(p.propName(), "");
-  EXPECT_EQ(p.number(), 0.0);
-}
-
 TEST_F(LefiPropTest, DefinitionKinds) {
   foldNames();
   lefiProp p;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,11 +76,7 @@ TEST_F(LefiViaTest, IndexErrorsOfLayersShapesAndProperties) {
       "ERROR (LEFPARS-1422): The layer number -1 given for the VIA PROPERTY is invalid.\n"
       "Valid number is from 0 to 1";
 
-  struct Case {
-    const char* call;
-    std::function<bool()> returnsZero;
-    const char* text;
-  } cases[] = {
+  lefTest::expectIndexErrors({
       {"layerName(2)", [&] { return via.layerName(2) == nullptr; }, layer2},
       {"numRects(-1)", [&] { return via.numRects(-1) == 0; }, layerMinus},
       {"numPolygons(2)", [&] { return via.numPolygons(2) == 0; }, layer2},
@@ -107,13 +102,7 @@ TEST_F(LefiViaTest, IndexErrorsOfLayersShapesAndProperties) {
       {"propType(2)", [&] { return via.propType(2) == 0; }, prop2},
       {"propIsNumber(2)", [&] { return via.propIsNumber(2) == 0; }, prop2},
       {"propIsString(2)", [&] { return via.propIsString(2) == 0; }, prop2},
-  };
-  for (const Case& c : cases) {
-    lefTest::loggedTexts().clear();
-    EXPECT_TRUE(c.returnsZero()) << c.call;
-    ASSERT_EQ(logged().size(), 1u) << c.call;
-    EXPECT_EQ(logged()[0], c.text) << c.call;
-  }
+  });
 
   // In range, and a polygon index past the count on a good layer: silent.
   lefTest::loggedTexts().clear();

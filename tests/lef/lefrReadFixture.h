@@ -29,6 +29,20 @@ inline void logError(const char* text) { readLog().errors.push_back(text); }
 inline void logWarning(const char* text) { readLog().warnings.push_back(text); }
 inline void journal(const std::string& line) { readLog().calls.push_back(line); }
 
+// A number as the journals print it.
+inline std::string num(double v) {
+  char buf[64];
+  snprintf(buf, sizeof(buf), "%g", v);
+  return buf;
+}
+
+// A library of the given version around the statements of body.
+inline std::string versioned(const char* version, const std::string& body) {
+  return std::string("VERSION ") + version +
+         " ;\nNAMESCASESENSITIVE ON ;\nBUSBITCHARS \"[]\" ;\nDIVIDERCHAR \"/\" ;\n" + body +
+         "END LIBRARY\n";
+}
+
 // A FILE* over a copy of the text; an empty text gives an empty file.
 inline FILE* textFile(const std::string& text) {
   FILE* f = tmpfile();
@@ -52,6 +66,17 @@ class LefReadTest : public ::testing::Test {
     LefDefParser::lefrInit();
     FILE* f = textFile(text);
     int status = LefDefParser::lefrRead(f, "test.lef", userData);
+    fclose(f);
+    return status;
+  }
+
+  // Reads a file of the shared LEF folder under its own name; -1 when it is
+  // not there.
+  int readShared(const std::string& name) {
+    LefDefParser::lefrInit();
+    FILE* f = fopen((std::string(VELMOR_SHARED) + "/data/lef/" + name).c_str(), "r");
+    if (!f) return -1;
+    int status = LefDefParser::lefrRead(f, name.c_str(), nullptr);
     fclose(f);
     return status;
   }

@@ -14,12 +14,6 @@ namespace {
 using namespace LefDefParser;
 using Lines = std::vector<std::string>;
 
-std::string num(double v) {
-  char buf[64];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
-
 int onVersion(lefrCallbackType_e t, double v, void*) {
   journal("Version " + std::to_string(t) + " " + num(v));
   return 0;

@@ -15,12 +15,6 @@ namespace {
 using namespace LefDefParser;
 using Lines = std::vector<std::string>;
 
-std::string num(double v) {
-  char buf[64];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
-
 int onVersion(lefrCallbackType_e, double v, void*) {
   journal("VERSION " + num(v));
   return 0;

@@ -162,6 +162,23 @@ TEST_F(LexTest, LongWordGrowsTheTokenBuffers) {
   EXPECT_EQ(lefData->tokenSize, 16384);
 }
 
+// Input is read in blocks of 16384 characters; words and blank runs that
+// cross a block's end, carriage returns inside words and words that outgrow
+// the token buffers read as if the text were one piece.
+TEST_F(LexTest, WordsAcrossBlockEndsAndCarriageReturns) {
+  std::string longWord(20000, 'a');
+  struct Case {
+    std::string text;
+    Tokens expected;
+  } cases[] = {
+      {std::string(16380, ' ') + "MACROX END", {"425:MACROX", "292"}},
+      {std::string(16390, '\t') + "END", {"292"}},
+      {"EN\rD\r\nEND", {"292", "292"}},
+      {std::string(16000, ' ') + longWord + " END", {"425:" + longWord, "292"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(lex(c.text), c.expected) << c.text.size();
+}
+
 TEST_F(LexTest, HistoryTakesTheTextUpToASeparateSemicolon) {
   start("HISTORY a;b ; END");
   ASSERT_EQ(LefDefParser::lefyylex(), kHistory);

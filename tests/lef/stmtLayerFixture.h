@@ -15,12 +15,6 @@ namespace lefTest {
 
 using Lines = std::vector<std::string>;
 
-inline std::string num(double v) {
-  char buf[64];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
-
 inline std::string nums(int n, const double* values) {
   std::string out;
   for (int i = 0; i < n; i++) out += " " + num(values[i]);

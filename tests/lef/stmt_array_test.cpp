@@ -16,17 +16,12 @@ using LefDefParser::lefiSitePattern;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string g(double v) {
-  char buf[32];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::num;
 
 std::string pattern(const lefiSitePattern* p) {
-  return std::string(p->name()) + " " + g(p->x()) + " " + g(p->y()) + " " +
-         std::to_string(p->orient()) + " " + g(p->xStart()) + " " + g(p->yStart()) + " " +
-         g(p->xStep()) + " " + g(p->yStep());
+  return std::string(p->name()) + " " + num(p->x()) + " " + num(p->y()) + " " +
+         std::to_string(p->orient()) + " " + num(p->xStart()) + " " + num(p->yStart()) + " " +
+         num(p->xStep()) + " " + num(p->yStep());
 }
 
 int arrayCbk(lefrCallbackType_e type, lefiArray* a, void*) {
@@ -37,15 +32,15 @@ int arrayCbk(lefrCallbackType_e type, lefiArray* a, void*) {
     journal(" cannotoccupy " + pattern(a->cannotOccupy(i)));
   for (int i = 0; i < a->numTrack(); i++) {
     std::string line = std::string(" tracks ") + a->track(i)->name() + " " +
-                       g(a->track(i)->start()) + " " + std::to_string(a->track(i)->numTracks()) +
-                       " " + g(a->track(i)->space());
+                       num(a->track(i)->start()) + " " + std::to_string(a->track(i)->numTracks()) +
+                       " " + num(a->track(i)->space());
     for (int l = 0; l < a->track(i)->numLayers(); l++)
       line += std::string(" ") + a->track(i)->layerName(l);
     journal(line);
   }
   for (int i = 0; i < a->numGcell(); i++)
-    journal(std::string(" gcell ") + a->gcell(i)->name() + " " + g(a->gcell(i)->start()) + " " +
-            std::to_string(a->gcell(i)->numCRs()) + " " + g(a->gcell(i)->space()));
+    journal(std::string(" gcell ") + a->gcell(i)->name() + " " + num(a->gcell(i)->start()) + " " +
+            std::to_string(a->gcell(i)->numCRs()) + " " + num(a->gcell(i)->space()));
   for (int i = 0; i < a->numFloorPlans(); i++) {
     journal(std::string(" floorplan ") + a->floorPlanName(i));
     for (int j = 0; j < a->numSites(i); j++)
@@ -54,7 +49,7 @@ int arrayCbk(lefrCallbackType_e type, lefiArray* a, void*) {
   if (a->numDefaultCaps()) {
     std::string line = " defaultcap " + std::to_string(a->tableSize());
     for (int i = 0; i < a->numDefaultCaps(); i++)
-      line += " " + std::to_string(a->defaultCapMinPins(i)) + ":" + g(a->defaultCap(i));
+      line += " " + std::to_string(a->defaultCapMinPins(i)) + ":" + num(a->defaultCap(i));
     journal(line);
   }
   return 0;

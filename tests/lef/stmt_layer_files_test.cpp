@@ -24,15 +24,6 @@ class LayerFilesTest : public lefTest::LayerStmtTest {
     LefDefParser::lefrSetRegisterUnusedCallbacks();
   }
 
-  int readFile(const std::string& name) {
-    LefDefParser::lefrInit();
-    FILE* f = fopen((kLefDir + name).c_str(), "r");
-    if (!f) return -1;
-    int status = LefDefParser::lefrRead(f, name.c_str(), nullptr);
-    fclose(f);
-    return status;
-  }
-
   static int layerCount() {
     int n = 0;
     for (const std::string& line : calls()) n += line == "callback 11";
@@ -63,7 +54,7 @@ struct FileCase {
 class LayerFileCountTest : public LayerFilesTest, public ::testing::WithParamInterface<FileCase> {};
 
 TEST_P(LayerFileCountTest, ReadsCleanlyAndHandsOverEveryLayer) {
-  EXPECT_EQ(readFile(GetParam().file), 0);
+  EXPECT_EQ(readShared(GetParam().file), 0);
   EXPECT_EQ(errors(), Lines{});
   EXPECT_EQ(layerCount(), GetParam().layers);
 }
@@ -83,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FileCase{"sky130io_gpiov2_pad_wrapped.lef", 0}));
 
 TEST_F(LayerFilesTest, Nangate45RoutingLayerHasItsSpacingTable) {
-  ASSERT_EQ(readFile("nangate45_tech.lef"), 0);
+  ASSERT_EQ(readShared("nangate45_tech.lef"), 0);
   EXPECT_EQ(
       layer("metal2"),
       (Lines{"layer metal2 ROUTING", "direction VERTICAL", "pitch 0.19", "offset 0.095 0.07",
@@ -97,7 +88,7 @@ TEST_F(LayerFilesTest, Nangate45RoutingLayerHasItsSpacingTable) {
 }
 
 TEST_F(LayerFilesTest, Sky130RoutingLayerHasDensityAndAntennaRules) {
-  ASSERT_EQ(readFile("sky130hd_tech.lef"), 0);
+  ASSERT_EQ(readShared("sky130hd_tech.lef"), 0);
   EXPECT_EQ(layer("met1"),
             (Lines{"layer met1 ROUTING",
                    "direction HORIZONTAL",
@@ -122,7 +113,7 @@ TEST_F(LayerFilesTest, Sky130RoutingLayerHasDensityAndAntennaRules) {
 }
 
 TEST_F(LayerFilesTest, IhpCutLayerHasAdjacentCutsAndEnclosures) {
-  ASSERT_EQ(readFile("ihp_sg13g2_tech.lef"), 0);
+  ASSERT_EQ(readShared("ihp_sg13g2_tech.lef"), 0);
   EXPECT_EQ(layer("Via1"),
             (Lines{"layer Via1 CUT", "respercut 20", "spacing 0.22",
                    "spacing 0.29 adjacent 3 within 0.311",
@@ -133,7 +124,7 @@ TEST_F(LayerFilesTest, IhpCutLayerHasAdjacentCutsAndEnclosures) {
 }
 
 TEST_F(LayerFilesTest, Osu018Version54RoutingLayer) {
-  ASSERT_EQ(readFile("osu018_stdcells.lef"), 0);
+  ASSERT_EQ(readShared("osu018_stdcells.lef"), 0);
   EXPECT_EQ(layer("metal1"), (Lines{"layer metal1 ROUTING", "direction HORIZONTAL", "pitch 1",
                                     "offset 0.5", "width 0.3", "resistance 0.08",
                                     "capacitance 3.8e-05", "edge cap 8e-05", "spacing 0.3"}));

@@ -17,14 +17,9 @@ namespace {
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
+using lefTest::num;
 
 const std::string kLefDir = std::string(VELMOR_SHARED) + "/data/lef/";
-
-std::string num(double v) {
-  char buf[64];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
 
 std::string text(const char* s) { return s ? s : "(null)"; }
 

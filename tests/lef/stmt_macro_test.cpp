@@ -17,12 +17,7 @@ using LefDefParser::lefiPoints;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string num(double v) {
-  char buf[64];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::num;
 
 std::string sitePatternText(const LefDefParser::lefiSitePattern* p) {
   return std::string(p->name()) + " " + num(p->x()) + " " + num(p->y()) + " orient " +

@@ -19,12 +19,8 @@ using LefDefParser::lefiNoiseTable;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string g(double v) {
-  char buf[32];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::versioned;
+using lefTest::num;
 
 // Both table families print alike; only the victims' value lists differ.
 double victimValue(const LefDefParser::lefiNoiseVictim* v, int i) { return v->noise(i); }
@@ -38,16 +34,16 @@ template <class Table>
 void journalTable(const char* kind, int type, const Table& t) {
   journal(std::string(kind) + " " + std::to_string(type) + " num " + std::to_string(t.num()));
   for (int e = 0; e < t.numEdges(); e++) {
-    journal(" edge " + g(t.edge(e)->edge()));
+    journal(" edge " + num(t.edge(e)->edge()));
     for (int r = 0; r < t.edge(e)->numResistances(); r++) {
       auto* res = t.edge(e)->resistance(r);
       std::string line = "  res";
-      for (int k = 0; k < res->numNums(); k++) line += " " + g(res->num(k));
+      for (int k = 0; k < res->numNums(); k++) line += " " + num(res->num(k));
       journal(line);
       for (int v = 0; v < res->numVictims(); v++) {
         auto* victim = res->victim(v);
-        std::string vline = "   victim " + g(victim->length()) + ":";
-        for (int k = 0; k < victimCount(victim); k++) vline += " " + g(victimValue(victim, k));
+        std::string vline = "   victim " + num(victim->length()) + ":";
+        for (int k = 0; k < victimCount(victim); k++) vline += " " + num(victimValue(victim, k));
         journal(vline);
       }
     }
@@ -65,24 +61,18 @@ int correctionTableCbk(lefrCallbackType_e type, lefiCorrectionTable* t, void*) {
 }
 
 int noiseMarginCbk(lefrCallbackType_e type, lefiNoiseMargin* m, void*) {
-  journal("margin " + std::to_string(type) + " high " + g(m->high) + " low " + g(m->low));
+  journal("margin " + std::to_string(type) + " high " + num(m->high) + " low " + num(m->low));
   return 0;
 }
 
 int valueCbk(lefrCallbackType_e type, double v, void*) {
-  journal("value " + std::to_string(type) + " " + g(v));
+  journal("value " + std::to_string(type) + " " + num(v));
   return 0;
 }
 
 int extensionCbk(lefrCallbackType_e type, const char* text, void*) {
   journal("extension " + std::to_string(type) + " [" + text + "]");
   return 0;
-}
-
-std::string versioned(const char* version, const std::string& body) {
-  return std::string("VERSION ") + version +
-         " ;\nNAMESCASESENSITIVE ON ;\nBUSBITCHARS \"[]\" ;\nDIVIDERCHAR \"/\" ;\n" + body +
-         "END LIBRARY\n";
 }
 
 const char* const kNoiseTable =

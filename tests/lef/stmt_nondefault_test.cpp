@@ -21,25 +21,21 @@ using LefDefParser::lefiVia;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string g(double v) {
-  char buf[32];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::versioned;
+using lefTest::num;
 
 int nonDefaultCbk(lefrCallbackType_e type, lefiNonDefault* nd, void*) {
   journal("nondefault " + std::to_string(type) + " " + nd->name() + " hard " +
           std::to_string(nd->hasHardspacing()) + " layers " + std::to_string(nd->numLayers()));
   for (int i = 0; i < nd->numLayers(); i++) {
     std::string line = std::string(" layer ") + nd->layerName(i);
-    if (nd->hasLayerWidth(i)) line += " width " + g(nd->layerWidth(i));
-    if (nd->hasLayerDiagWidth(i)) line += " diagwidth " + g(nd->layerDiagWidth(i));
-    if (nd->hasLayerSpacing(i)) line += " spacing " + g(nd->layerSpacing(i));
-    if (nd->hasLayerWireExtension(i)) line += " wireext " + g(nd->layerWireExtension(i));
-    if (nd->hasLayerResistance(i)) line += " res " + g(nd->layerResistance(i));
-    if (nd->hasLayerCapacitance(i)) line += " cap " + g(nd->layerCapacitance(i));
-    if (nd->hasLayerEdgeCap(i)) line += " edgecap " + g(nd->layerEdgeCap(i));
+    if (nd->hasLayerWidth(i)) line += " width " + num(nd->layerWidth(i));
+    if (nd->hasLayerDiagWidth(i)) line += " diagwidth " + num(nd->layerDiagWidth(i));
+    if (nd->hasLayerSpacing(i)) line += " spacing " + num(nd->layerSpacing(i));
+    if (nd->hasLayerWireExtension(i)) line += " wireext " + num(nd->layerWireExtension(i));
+    if (nd->hasLayerResistance(i)) line += " res " + num(nd->layerResistance(i));
+    if (nd->hasLayerCapacitance(i)) line += " cap " + num(nd->layerCapacitance(i));
+    if (nd->hasLayerEdgeCap(i)) line += " edgecap " + num(nd->layerEdgeCap(i));
     journal(line);
   }
   for (int i = 0; i < nd->numVias(); i++)
@@ -47,7 +43,7 @@ int nonDefaultCbk(lefrCallbackType_e type, lefiNonDefault* nd, void*) {
             std::to_string(nd->viaRule(i)->numLayers()));
   for (int i = 0; i < nd->numSpacingRules(); i++) {
     lefiSpacing* s = nd->spacingRule(i);
-    journal(std::string(" samenet ") + s->name1() + " " + s->name2() + " " + g(s->distance()) +
+    journal(std::string(" samenet ") + s->name1() + " " + s->name2() + " " + num(s->distance()) +
             " stack " + std::to_string(s->hasStack()));
   }
   for (int i = 0; i < nd->numUseVia(); i++) journal(std::string(" usevia ") + nd->viaName(i));
@@ -75,12 +71,6 @@ const char* const kHeader55 =
     "VERSION 5.5 ;\nNAMESCASESENSITIVE ON ;\nBUSBITCHARS \"[]\" ;\nDIVIDERCHAR \"/\" ;\n";
 
 std::string v55(const std::string& body) { return kHeader55 + body + "END LIBRARY\n"; }
-std::string versioned(const char* version, const std::string& body) {
-  return std::string("VERSION ") + version +
-         " ;\nNAMESCASESENSITIVE ON ;\nBUSBITCHARS \"[]\" ;\nDIVIDERCHAR \"/\" ;\n" + body +
-         "END LIBRARY\n";
-}
-
 // A rule valid in every version: one layer with SPACING and one plain VIA.
 const char* const kMinimalRule =
     "NONDEFAULTRULE r\n"

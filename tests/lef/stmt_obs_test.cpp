@@ -17,12 +17,7 @@ using LefDefParser::lefiGeometries;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string num(double v) {
-  char buf[64];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::num;
 
 std::string points(int n, const double* x, const double* y) {
   std::string s;

@@ -16,12 +16,7 @@ using LefDefParser::lefiPin;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string num(double v) {
-  char buf[64];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::num;
 
 std::string layerOf(const char* layer) { return layer ? layer : "(null)"; }
 

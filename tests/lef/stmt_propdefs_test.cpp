@@ -17,12 +17,7 @@ using LefDefParser::lefiProp;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string num(double v) {
-  char buf[64];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::num;
 
 int propCbk(lefrCallbackType_e type, lefiProp* prop, void*) {
   std::string line = "prop " + std::to_string(type) + " " + prop->propType() + " " +

@@ -4,8 +4,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,17 +16,12 @@ using LefDefParser::lefiSite;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string g(double v) {
-  char buf[32];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::num;
 
 int siteCbk(lefrCallbackType_e type, lefiSite* site, void*) {
   std::string line = "site " + std::to_string(type) + " " + site->name();
   if (site->hasClass()) line += std::string(" class ") + site->siteClass();
-  if (site->hasSize()) line += " size " + g(site->sizeX()) + " " + g(site->sizeY());
+  if (site->hasSize()) line += " size " + num(site->sizeX()) + " " + num(site->sizeY());
   line += " sym " + std::to_string(site->hasXSymmetry()) + std::to_string(site->hasYSymmetry()) +
           std::to_string(site->has90Symmetry());
   for (int i = 0; i < site->numSites(); i++)
@@ -154,13 +147,10 @@ struct RealSiteCase {
 class RealSiteTest : public SiteStmtTest, public ::testing::WithParamInterface<RealSiteCase> {};
 
 TEST_P(RealSiteTest, ReadsEverySite) {
-  std::string path = std::string(VELMOR_SHARED) + "/data/lef/" + GetParam().file;
-  std::ifstream in(path);
-  if (!in) GTEST_SKIP() << "shared LEF data not found: " << path;
-  std::stringstream text;
-  text << in.rdbuf();
   LefDefParser::lefrSetUnusedCallbacks(ignore);
-  EXPECT_EQ(read(text.str()), 0);
+  int status = readShared(GetParam().file);
+  if (status < 0) GTEST_SKIP() << "shared LEF data not found: " << GetParam().file;
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(errors(), Lines{});
   EXPECT_EQ(calls(), GetParam().sites);
 }

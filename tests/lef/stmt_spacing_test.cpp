@@ -19,12 +19,8 @@ using LefDefParser::lefiSpacing;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string g(double v) {
-  char buf[32];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::versioned;
+using lefTest::num;
 
 int marker(lefrCallbackType_e type, void*, void*) {
   journal("mark " + std::to_string(type));
@@ -33,13 +29,13 @@ int marker(lefrCallbackType_e type, void*, void*) {
 
 int spacingCbk(lefrCallbackType_e type, lefiSpacing* s, void*) {
   journal("spacing " + std::to_string(type) + " " + s->name1() + " " + s->name2() + " " +
-          g(s->distance()) + " stack " + std::to_string(s->hasStack()));
+          num(s->distance()) + " stack " + std::to_string(s->hasStack()));
   return 0;
 }
 
 std::string irdropText(const lefiIRDrop& t) {
   std::string line = t.name();
-  for (int i = 0; i < t.numValues(); i++) line += " " + g(t.value1(i)) + "/" + g(t.value2(i));
+  for (int i = 0; i < t.numValues(); i++) line += " " + num(t.value1(i)) + "/" + num(t.value2(i));
   return line;
 }
 
@@ -49,19 +45,13 @@ int irdropCbk(lefrCallbackType_e type, lefiIRDrop* t, void*) {
 }
 
 int minFeatureCbk(lefrCallbackType_e type, lefiMinFeature* m, void*) {
-  journal("minfeature " + std::to_string(type) + " " + g(m->one()) + " " + g(m->two()));
+  journal("minfeature " + std::to_string(type) + " " + num(m->one()) + " " + num(m->two()));
   return 0;
 }
 
 int dielectricCbk(lefrCallbackType_e type, double v, void*) {
-  journal("dielectric " + std::to_string(type) + " " + g(v));
+  journal("dielectric " + std::to_string(type) + " " + num(v));
   return 0;
-}
-
-std::string versioned(const char* version, const std::string& body) {
-  return std::string("VERSION ") + version +
-         " ;\nNAMESCASESENSITIVE ON ;\nBUSBITCHARS \"[]\" ;\nDIVIDERCHAR \"/\" ;\n" + body +
-         "END LIBRARY\n";
 }
 
 const char* const k2077 =

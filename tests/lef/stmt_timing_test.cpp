@@ -15,12 +15,7 @@ using LefDefParser::lefiTiming;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string g(double v) {
-  char buf[32];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::num;
 
 // One line per record, naming only what the record holds.
 int timingCbk(lefrCallbackType_e type, lefiTiming* t, void*) {
@@ -29,41 +24,41 @@ int timingCbk(lefrCallbackType_e type, lefiTiming* t, void*) {
   line += " to";
   for (int i = 0; i < t->numToPins(); i++) line += std::string(" ") + t->toPin(i);
   if (t->hasRiseIntrinsic())
-    line += " rise " + g(t->riseIntrinsicOne()) + " " + g(t->riseIntrinsicTwo()) + " var " +
-            g(t->riseIntrinsicThree()) + " " + g(t->riseIntrinsicFour());
+    line += " rise " + num(t->riseIntrinsicOne()) + " " + num(t->riseIntrinsicTwo()) + " var " +
+            num(t->riseIntrinsicThree()) + " " + num(t->riseIntrinsicFour());
   if (t->hasRiseSlew())
-    line += " riseslew " + g(t->riseSlewOne()) + " " + g(t->riseSlewTwo()) + " " +
-            g(t->riseSlewThree()) + " " + g(t->riseSlewFour());
+    line += " riseslew " + num(t->riseSlewOne()) + " " + num(t->riseSlewTwo()) + " " +
+            num(t->riseSlewThree()) + " " + num(t->riseSlewFour());
   if (t->hasFallIntrinsic())
-    line += " fall " + g(t->fallIntrinsicOne()) + " " + g(t->fallIntrinsicTwo()) + " var " +
-            g(t->fallIntrinsicThree()) + " " + g(t->fallIntrinsicFour());
+    line += " fall " + num(t->fallIntrinsicOne()) + " " + num(t->fallIntrinsicTwo()) + " var " +
+            num(t->fallIntrinsicThree()) + " " + num(t->fallIntrinsicFour());
   if (t->hasFallSlew2())
-    line += " fallslew2 " + g(t->fallSlewFive()) + " " + g(t->fallSlewSix()) + " " +
-            g(t->fallSlewSeven());
-  if (t->hasRiseRS()) line += " risers " + g(t->riseRSOne()) + " " + g(t->riseRSTwo());
-  if (t->hasFallCS()) line += " fallcs " + g(t->fallCSOne()) + " " + g(t->fallCSTwo());
-  if (t->hasFallTo()) line += " fallt0 " + g(t->fallToOne()) + " " + g(t->fallToTwo());
+    line += " fallslew2 " + num(t->fallSlewFive()) + " " + num(t->fallSlewSix()) + " " +
+            num(t->fallSlewSeven());
+  if (t->hasRiseRS()) line += " risers " + num(t->riseRSOne()) + " " + num(t->riseRSTwo());
+  if (t->hasFallCS()) line += " fallcs " + num(t->fallCSOne()) + " " + num(t->fallCSTwo());
+  if (t->hasFallTo()) line += " fallt0 " + num(t->fallToOne()) + " " + num(t->fallToTwo());
   if (t->hasUnateness()) line += std::string(" unate ") + t->unateness();
   if (t->hasDelay())
     line += std::string(" delay ") + t->delayRiseOrFall() + " " + t->delayUnateness() + " " +
-            g(t->delayTableOne()) + " " + g(t->delayTableTwo()) + " " + g(t->delayTableThree());
+            num(t->delayTableOne()) + " " + num(t->delayTableTwo()) + " " + num(t->delayTableThree());
   if (t->hasTransition())
     line += std::string(" transition ") + t->transitionRiseOrFall() + " " +
             t->transitionUnateness();
-  for (int i = 0; i < t->numOfAxisNumbers(); i++) line += " axis " + g(t->axisNumbers()[i]);
+  for (int i = 0; i < t->numOfAxisNumbers(); i++) line += " axis " + num(t->axisNumbers()[i]);
   for (int i = 0; i < t->numOfTableEntries(); i++) {
     double a, b, c;
     t->tableEntry(i, &a, &b, &c);
-    line += " entry " + g(a) + "," + g(b) + "," + g(c);
+    line += " entry " + num(a) + "," + num(b) + "," + num(c);
   }
   if (t->hasStableTiming())
-    line += " stable " + g(t->stableSetup()) + " " + g(t->stableHold()) + " " +
+    line += " stable " + num(t->stableSetup()) + " " + num(t->stableHold()) + " " +
             t->stableRiseFall();
   if (t->hasSDFtwoPinTrigger())
     line += std::string(" sdf2 ") + t->SDFtwoPinTriggerType() + " " + t->SDFfromTrigger() +
-            " " + t->SDFtoTrigger() + " " + g(t->SDFtriggerOne());
+            " " + t->SDFtoTrigger() + " " + num(t->SDFtriggerOne());
   if (t->hasSDFonePinTrigger())
-    line += std::string(" sdf1 ") + t->SDFonePinTriggerType() + " " + g(t->SDFtriggerThree());
+    line += std::string(" sdf1 ") + t->SDFonePinTriggerType() + " " + num(t->SDFtriggerThree());
   if (t->hasSDFcond()) line += std::string(" cond ") + t->SDFcond();
   if (t->hasSDFcondStart()) line += std::string(" condstart ") + t->SDFcondStart();
   journal(line);

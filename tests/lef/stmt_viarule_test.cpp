@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,12 +18,7 @@ using LefDefParser::lefiViaRuleLayer;
 using LefDefParser::lefrCallbackType_e;
 using Lines = std::vector<std::string>;
 using lefTest::journal;
-
-std::string g(double v) {
-  char buf[32];
-  snprintf(buf, sizeof(buf), "%g", v);
-  return buf;
-}
+using lefTest::num;
 
 // One line for the rule, one per layer, one per via name and property.
 int viaRuleCbk(lefrCallbackType_e type, lefiViaRule* rule, void*) {
@@ -37,14 +30,14 @@ int viaRuleCbk(lefrCallbackType_e type, lefiViaRule* rule, void*) {
     std::string line = std::string(" layer ") + l->name();
     if (l->hasDirection()) line += l->isHorizontal() ? " dir H" : " dir V";
     if (l->hasEnclosure())
-      line += " enclosure " + g(l->enclosureOverhang1()) + " " + g(l->enclosureOverhang2());
-    if (l->hasWidth()) line += " width " + g(l->widthMin()) + " " + g(l->widthMax());
+      line += " enclosure " + num(l->enclosureOverhang1()) + " " + num(l->enclosureOverhang2());
+    if (l->hasWidth()) line += " width " + num(l->widthMin()) + " " + num(l->widthMax());
     if (l->hasRect())
-      line += " rect " + g(l->xl()) + " " + g(l->yl()) + " " + g(l->xh()) + " " + g(l->yh());
-    if (l->hasSpacing()) line += " spacing " + g(l->spacingStepX()) + " " + g(l->spacingStepY());
-    if (l->hasResistance()) line += " resistance " + g(l->resistance());
-    if (l->hasOverhang()) line += " overhang " + g(l->overhang());
-    if (l->hasMetalOverhang()) line += " metaloverhang " + g(l->metalOverhang());
+      line += " rect " + num(l->xl()) + " " + num(l->yl()) + " " + num(l->xh()) + " " + num(l->yh());
+    if (l->hasSpacing()) line += " spacing " + num(l->spacingStepX()) + " " + num(l->spacingStepY());
+    if (l->hasResistance()) line += " resistance " + num(l->resistance());
+    if (l->hasOverhang()) line += " overhang " + num(l->overhang());
+    if (l->hasMetalOverhang()) line += " metaloverhang " + num(l->metalOverhang());
     journal(line);
   }
   for (int i = 0; i < rule->numVias(); i++) journal(std::string(" via ") + rule->viaName(i));
@@ -372,13 +365,10 @@ class RealViaRuleTest : public ViaRuleStmtTest,
                         public ::testing::WithParamInterface<RealViaRuleCase> {};
 
 TEST_P(RealViaRuleTest, ReadsEveryRule) {
-  std::string path = std::string(VELMOR_SHARED) + "/data/lef/" + GetParam().file;
-  std::ifstream in(path);
-  if (!in) GTEST_SKIP() << "shared LEF data not found: " << path;
-  std::stringstream text;
-  text << in.rdbuf();
   LefDefParser::lefrSetUnusedCallbacks(ignore);
-  EXPECT_EQ(read(text.str()), 0);
+  int status = readShared(GetParam().file);
+  if (status < 0) GTEST_SKIP() << "shared LEF data not found: " << GetParam().file;
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(errors(), Lines{});
   size_t rules = 0;
   for (const std::string& line : calls()) rules += line.compare(0, 11, "viarule 13 ") == 0;
