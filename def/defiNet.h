@@ -37,6 +37,14 @@ class defiConnList {
   char* synthesized_ = nullptr;
 };
 
+// The connection queries of a net or subnet holding `defiConnList conns_`.
+#define DEFI_CONNECTION_QUERIES                                          \
+  int numConnections() const { return conns_.num(); }                    \
+  const char* instance(int i) const { return conns_.instance(i); }       \
+  const char* pin(int i) const { return conns_.pin(i); }                 \
+  int pinIsMustJoin(int i) const { return conns_.mustJoin(i); }          \
+  int pinIsSynthesized(int i) const { return conns_.synthesized(i); }
+
 // One wiring statement (COVER, FIXED, ROUTED, NOSHIELD ...) with its paths.
 class defiWire {
  public:
@@ -139,11 +147,7 @@ class defiSubnet {
   void addPath(defiPath* p, int reset, int netOsnet, int* needCbk);
 
   const char* name() const { return name_; }
-  int numConnections() const { return conns_.num(); }
-  const char* instance(int i) const { return conns_.instance(i); }
-  const char* pin(int i) const { return conns_.pin(i); }
-  int pinIsMustJoin(int i) const { return conns_.mustJoin(i); }
-  int pinIsSynthesized(int i) const { return conns_.synthesized(i); }
+  DEFI_CONNECTION_QUERIES
   int isFixed() const { return isFixed_; }
   int isRouted() const { return isRouted_; }
   int isCover() const { return isCover_; }
@@ -231,11 +235,7 @@ class defiNet {
 
   // Queries.
   const char* name() const { return name_; }
-  int numConnections() const { return conns_.num(); }
-  const char* instance(int i) const { return conns_.instance(i); }
-  const char* pin(int i) const { return conns_.pin(i); }
-  int pinIsMustJoin(int i) const { return conns_.mustJoin(i); }
-  int pinIsSynthesized(int i) const { return conns_.synthesized(i); }
+  DEFI_CONNECTION_QUERIES
 
   int weight() const { return weight_; }
   int hasWeight() const { return hasWeight_; }
@@ -265,13 +265,7 @@ class defiNet {
   int isCover() const { return isCover_; }
 
   int hasProps() const { return props_.num() != 0; }
-  int numProps() const { return props_.num(); }
-  const char* propName(int i) const { return props_.name(i, defiSilent, defData_); }
-  const char* propValue(int i) const { return props_.value(i, defiSilent, defData_); }
-  double propNumber(int i) const { return props_.number(i, defiSilent, defData_); }
-  char propType(int i) const { return props_.type(i, defiSilent, defData_); }
-  int propIsNumber(int i) const { return props_.isNumber(i, defiSilent, defData_); }
-  int propIsString(int i) const { return props_.isString(i, defiSilent, defData_); }
+  DEFI_PROPERTY_QUERIES(defiSilent)
 
   int hasSubnets() const { return numSubnets_ != 0; }
   int numSubnets() const { return numSubnets_; }

@@ -41,6 +41,15 @@ class defiAntennaList {
   char** layers_ = nullptr;
 };
 
+// The queries of one antenna list: hasAPin<Name>, numAPin<Name>, APin<Name>
+// and the layer of each value.
+#define DEFI_PIN_ANTENNA_QUERIES(Name, member)                                  \
+  int hasAPin##Name() const { return member.has(); }                           \
+  int numAPin##Name() const { return member.num(); }                           \
+  int APin##Name(int i) const { return member.value(i); }                      \
+  int hasAPin##Name##Layer(int i) const { return member.hasLayer(i); }         \
+  const char* APin##Name##Layer(int i) const { return member.layer(i); }
+
 class defiPinAntennaModel {
  public:
   explicit defiPinAntennaModel(defrData* data);
@@ -58,26 +67,10 @@ class defiPinAntennaModel {
   void addAPinMaxCutCar(int value, const char* layer) { cutCar_.add(value, layer, defData_); }
 
   const char* antennaOxide() const { return oxide_; }
-  int hasAPinGateArea() const { return gate_.has(); }
-  int numAPinGateArea() const { return gate_.num(); }
-  int APinGateArea(int i) const { return gate_.value(i); }
-  int hasAPinGateAreaLayer(int i) const { return gate_.hasLayer(i); }
-  const char* APinGateAreaLayer(int i) const { return gate_.layer(i); }
-  int hasAPinMaxAreaCar() const { return areaCar_.has(); }
-  int numAPinMaxAreaCar() const { return areaCar_.num(); }
-  int APinMaxAreaCar(int i) const { return areaCar_.value(i); }
-  int hasAPinMaxAreaCarLayer(int i) const { return areaCar_.hasLayer(i); }
-  const char* APinMaxAreaCarLayer(int i) const { return areaCar_.layer(i); }
-  int hasAPinMaxSideAreaCar() const { return sideCar_.has(); }
-  int numAPinMaxSideAreaCar() const { return sideCar_.num(); }
-  int APinMaxSideAreaCar(int i) const { return sideCar_.value(i); }
-  int hasAPinMaxSideAreaCarLayer(int i) const { return sideCar_.hasLayer(i); }
-  const char* APinMaxSideAreaCarLayer(int i) const { return sideCar_.layer(i); }
-  int hasAPinMaxCutCar() const { return cutCar_.has(); }
-  int numAPinMaxCutCar() const { return cutCar_.num(); }
-  int APinMaxCutCar(int i) const { return cutCar_.value(i); }
-  int hasAPinMaxCutCarLayer(int i) const { return cutCar_.hasLayer(i); }
-  const char* APinMaxCutCarLayer(int i) const { return cutCar_.layer(i); }
+  DEFI_PIN_ANTENNA_QUERIES(GateArea, gate_)
+  DEFI_PIN_ANTENNA_QUERIES(MaxAreaCar, areaCar_)
+  DEFI_PIN_ANTENNA_QUERIES(MaxSideAreaCar, sideCar_)
+  DEFI_PIN_ANTENNA_QUERIES(MaxCutCar, cutCar_)
 
  private:
   char* oxide_ = nullptr;
@@ -322,12 +315,6 @@ class defiPin {
   int numAntennaModel() const { return numAntennaModels_; }
   const defiPinAntennaModel* antennaModel(int index) const;
 
-#define DEFI_PIN_ANTENNA_QUERIES(Name, member)                                  \
-  int hasAPin##Name() const { return member.has(); }                           \
-  int numAPin##Name() const { return member.num(); }                           \
-  int APin##Name(int i) const { return member.value(i); }                      \
-  int hasAPin##Name##Layer(int i) const { return member.hasLayer(i); }         \
-  const char* APin##Name##Layer(int i) const { return member.layer(i); }
   DEFI_PIN_ANTENNA_QUERIES(PartialMetalArea, metalArea_)
   DEFI_PIN_ANTENNA_QUERIES(PartialMetalSideArea, metalSideArea_)
   DEFI_PIN_ANTENNA_QUERIES(DiffArea, diffArea_)

@@ -97,15 +97,9 @@ class defiPropList {
   char* types_ = nullptr;
 };
 
-// The property interface of a record holding `defiPropList props_` and
+// The property queries of a record holding `defiPropList props_` and
 // `defrData* defData_`, with its own index check.
-#define DEFI_PROPERTY_ACCESSORS(CHECK)                                            \
-  void addProperty(const char* name, const char* value, char type) {             \
-    props_.add(name, value, 0.0, type, defData_);                                  \
-  }                                                                                \
-  void addNumProperty(const char* name, double d, const char* value, char type) { \
-    props_.add(name, value, d, type, defData_);                                    \
-  }                                                                                \
+#define DEFI_PROPERTY_QUERIES(CHECK)                                               \
   int numProps() const { return props_.num(); }                                    \
   const char* propName(int i) const { return props_.name(i, CHECK, defData_); }    \
   const char* propValue(int i) const { return props_.value(i, CHECK, defData_); }  \
@@ -113,6 +107,16 @@ class defiPropList {
   char propType(int i) const { return props_.type(i, CHECK, defData_); }           \
   int propIsNumber(int i) const { return props_.isNumber(i, CHECK, defData_); }    \
   int propIsString(int i) const { return props_.isString(i, CHECK, defData_); }
+
+// The queries with `addProperty` and `addNumProperty` (defiNet names its adders otherwise).
+#define DEFI_PROPERTY_ACCESSORS(CHECK)                                            \
+  void addProperty(const char* name, const char* value, char type) {             \
+    props_.add(name, value, 0.0, type, defData_);                                  \
+  }                                                                                \
+  void addNumProperty(const char* name, double d, const char* value, char type) { \
+    props_.add(name, value, d, type, defData_);                                    \
+  }                                                                                \
+  DEFI_PROPERTY_QUERIES(CHECK)
 
 // Makes a record non-copyable: records own raw heap storage.
 #define DEFI_NO_COPY(Class)          \

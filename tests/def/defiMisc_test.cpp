@@ -42,7 +42,7 @@ TEST_F(DefiCase, CheckedErrorsObeyTheMessageLimitUncheckedOnesDoNot) {
 
 using DefiGeometriesTest = DefiTest;
 
-TEST_F(DefiGeometriesTest, StartListBeginsAgainWithOnePoint) {
+TEST_F(DefiGeometriesTest, StartListAndResetBeginAgain) {
   defiGeometries g(data());
   g.startList(0, 0);
   for (int i = 1; i < 20; i++) g.addToList(i, 2 * i);
@@ -57,6 +57,13 @@ TEST_F(DefiGeometriesTest, StartListBeginsAgainWithOnePoint) {
   g.points(0, &x, &y);
   EXPECT_EQ(x, -5);
   EXPECT_EQ(y, 7);
+
+  g.Reset();
+  EXPECT_EQ(g.numPoints(), 0);
+  g.addToList(8, 9);
+  g.points(0, &x, &y);
+  EXPECT_EQ(x, 8);
+  EXPECT_EQ(y, 9);
   EXPECT_TRUE(errors().empty());
 }
 
@@ -76,18 +83,6 @@ TEST_F(DefiGeometriesTest, BadIndexReports6070AndLeavesOutputs) {
   EXPECT_EQ(errors()[1],
             "ERROR (LEFPARS-6070): The index number -1 given for GEOMETRY POINTS is "
             "invalid.\nValid index is from 0 to 2");
-}
-
-TEST_F(DefiGeometriesTest, ResetKeepsNothingReadable) {
-  defiGeometries g(data());
-  g.startList(1, 2);
-  g.Reset();
-  EXPECT_EQ(g.numPoints(), 0);
-  g.addToList(8, 9);
-  int x = 0, y = 0;
-  g.points(0, &x, &y);
-  EXPECT_EQ(x, 8);
-  EXPECT_EQ(y, 9);
 }
 
 using DefiBoxTest = DefiTest;
@@ -186,28 +181,20 @@ TEST_F(DefiSiteTest, SetNameStartsAFreshSite) {
   EXPECT_EQ(site.orient(), 0);
 }
 
-TEST(DefiPropTypeTest, LookupIsExactAndNDefaults) {
+TEST(DefiPropTypeTest, LookupIsExactFirstDefinitionWinsAndClearForgetsAll) {
   defiPropType table;
   table.setPropType("cellHeight", 'R');
   table.setPropType("count", 'I');
-  table.setPropType("label", 'S');
+  table.setPropType("count", 'S');
   EXPECT_EQ(table.propType("cellHeight"), 'R');
   EXPECT_EQ(table.propType("count"), 'I');
-  EXPECT_EQ(table.propType("label"), 'S');
   EXPECT_EQ(table.propType("CELLHEIGHT"), 'N');
   EXPECT_EQ(table.propType("missing"), 'N');
   EXPECT_EQ(table.propType(nullptr), 'N');
-}
-
-TEST(DefiPropTypeTest, FirstDefinitionWinsAndClearForgetsAll) {
-  defiPropType table;
-  table.setPropType("p", 'I');
-  table.setPropType("p", 'S');
-  EXPECT_EQ(table.propType("p"), 'I');
   table.Clear();
-  EXPECT_EQ(table.propType("p"), 'N');
-  table.setPropType("p", 'Q');
-  EXPECT_EQ(table.propType("p"), 'Q');
+  EXPECT_EQ(table.propType("count"), 'N');
+  table.setPropType("count", 'Q');
+  EXPECT_EQ(table.propType("count"), 'Q');
 }
 
 }  // namespace

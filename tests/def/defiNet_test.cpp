@@ -1,5 +1,6 @@
 #include "def/defiNet.h"
 #include "defi_fixture.h"
+#include "sections_fixture.h"
 
 using namespace LefDefParser;
 
@@ -96,13 +97,9 @@ TEST_F(DefiNetTest, TypeFollowsTheFirstLetter) {
   }
 }
 
-TEST_F(DefiNetTest, ValuesAndTheirFlags) {
+TEST_F(DefiNetTest, ValuesAndTheirFlagsLastUntilTheNextNet) {
   defiNet net(data());
   net.setName("n");
-  EXPECT_EQ(net.hasXTalk(), 0);
-  EXPECT_EQ(net.XTalk(), -1);
-  EXPECT_EQ(net.cap(), 0.0);
-  EXPECT_EQ(net.hasStyle(), 0);
   net.setXTalk(0);
   net.setCap(2.5);
   net.setFrequency(100);
@@ -114,24 +111,11 @@ TEST_F(DefiNetTest, ValuesAndTheirFlags) {
   net.setOriginal("n_orig");
   net.setPattern("STEINER");
   net.setNonDefaultRule("ndr2x");
-  EXPECT_EQ(net.hasXTalk(), 1);
-  EXPECT_EQ(net.XTalk(), 0);
-  EXPECT_EQ(net.cap(), 2.5);
-  EXPECT_EQ(net.frequency(), 100);
-  EXPECT_EQ(net.voltage(), 1.8);
-  EXPECT_EQ(net.hasVoltage(), 1);
-  EXPECT_EQ(net.style(), 4);
-  EXPECT_EQ(net.hasFixedbump(), 1);
-  EXPECT_STREQ(net.source(), "USER");
-  EXPECT_STREQ(net.original(), "n_orig");
-  EXPECT_STREQ(net.pattern(), "STEINER");
-  EXPECT_STREQ(net.nonDefaultRule(), "ndr2x");
+  EXPECT_EQ(sections::describe(net),
+            "NET n SOURCE USER FIXEDBUMP FREQUENCY 100 ORIGINAL n_orig PATTERN STEINER XTALK 0 "
+            "ESTCAP 2.5 STYLE 4 NONDEFAULTRULE ndr2x VOLTAGE 1.8");
   net.setName("next");
-  EXPECT_EQ(net.hasXTalk(), 0);
-  EXPECT_EQ(net.hasCap(), 0);
-  EXPECT_EQ(net.hasSource(), 0);
-  EXPECT_EQ(net.hasNonDefaultRule(), 0);
-  EXPECT_EQ(net.hasFixedbump(), 0);
+  EXPECT_EQ(sections::describe(net), "NET next");
 }
 
 TEST_F(DefiNetTest, PropertiesReadSilentlyAndZeroReadsAsString) {
@@ -169,19 +153,10 @@ TEST_F(DefiNetTest, WiresTakeOverTheWorkingPath) {
   makePath(working, "M3", {5, 5});
   net.addWirePath(&working, 0, 1, &flag);
 
-  ASSERT_EQ(net.numWires(), 2);
-  const defiWire* w0 = net.wire(0);
-  EXPECT_STREQ(w0->wireType(), "ROUTED");
-  EXPECT_EQ(w0->wireShieldNetName(), nullptr);
-  ASSERT_EQ(w0->numPaths(), 2);
-  const defiPath* p = w0->path(1);
-  p->initTraverse();
-  ASSERT_EQ(p->next(), DEFIPATH_LAYER);
-  EXPECT_STREQ(p->getLayer(), "M2");
-  EXPECT_EQ(w0->path(2), nullptr);
-  EXPECT_STREQ(net.wire(1)->wireType(), "FIXED");
-  EXPECT_STREQ(net.wire(1)->wireShieldNetName(), "vss");
-  EXPECT_EQ(net.wire(1)->numPaths(), 1);
+  EXPECT_EQ(sections::describe(net),
+            "NET n WIRE ROUTED { L:M1 P:0,0 P:100,0 } { L:M2 P:100,0 P:100,50 }"
+            " WIRE FIXED(vss) { L:M3 P:5,5 }");
+  EXPECT_EQ(net.wire(0)->path(2), nullptr);
   EXPECT_EQ(net.wire(2), nullptr);
   EXPECT_EQ(flag, 0);
 }
@@ -215,9 +190,7 @@ TEST_F(DefiNetTest, ShieldPathsGoToTheLastShieldElseTheLastNoShield) {
   net.addNoShield("");
   makePath(working, "M1", {0, 0});
   net.addShieldPath(&working, 0, 1, &flag);
-  EXPECT_EQ(net.numNoShields(), 1);
-  EXPECT_EQ(net.numShields(), 0);
-  EXPECT_EQ(net.noShield(0)->numPaths(), 1);
+  EXPECT_EQ(sections::describe(net), "NET n NOSHIELD { L:M1 P:0,0 }");
   EXPECT_STREQ(net.noShield(0)->shieldName(), "");
 
   net.setName("s");
@@ -225,11 +198,7 @@ TEST_F(DefiNetTest, ShieldPathsGoToTheLastShieldElseTheLastNoShield) {
   net.addShield("vss");
   makePath(working, "M4", {0, 0});
   net.addShieldPath(&working, 0, 2, &flag);
-  ASSERT_EQ(net.numShields(), 2);
-  EXPECT_EQ(net.numNoShields(), 0);
-  EXPECT_STREQ(net.shield(1)->shieldName(), "vss");
-  EXPECT_EQ(net.shield(0)->numPaths(), 0);
-  EXPECT_EQ(net.shield(1)->numPaths(), 1);
+  EXPECT_EQ(sections::describe(net), "NET s SHIELD vdd SHIELD vss { L:M4 P:0,0 }");
   EXPECT_EQ(net.shield(2), nullptr);
   net.freeShield();
   EXPECT_EQ(net.numShields(), 0);
@@ -290,34 +259,14 @@ TEST_F(DefiNetTest, PolygonsAndViaPlacementsCopyTheirPoints) {
   g.startList(0, 0);
   g.addToList(10, 0);
   g.addToList(10, 10);
-  net.addPolygon("M3", &g, &flag, 1, "ROUTED", "RING", nullptr);
+  net.addPolygon("M3", &g, &flag, 1, "ROUTED", "RING", "");
   g.startList(100, 200);
   g.addToList(300, 400);
   net.addPts("VIA12", 6, &g, &flag, 213, "FIXED", "STRIPE", "vss");
   g.startList(-1, -1);  // the net keeps its own copies
-
-  ASSERT_EQ(net.numPolygons(), 1);
-  EXPECT_STREQ(net.polygonName(0), "M3");
-  defiPointList poly = net.getPolygon(0);
-  ASSERT_EQ(poly.numPoints, 3);
-  EXPECT_EQ(poly.x[2], 10);
-  EXPECT_EQ(poly.y[2], 10);
-  EXPECT_EQ(net.polyMask(0), 1);
-  EXPECT_STREQ(net.polyShapeType(0), "RING");
-
-  ASSERT_EQ(net.numViaSpecs(), 1);
-  EXPECT_STREQ(net.viaName(0), "VIA12");
-  EXPECT_EQ(net.viaOrient(0), 6);
-  EXPECT_STREQ(net.viaOrientStr(0), "FS");
-  EXPECT_EQ(net.topMaskNum(0), 2);
-  EXPECT_EQ(net.cutMaskNum(0), 1);
-  EXPECT_EQ(net.bottomMaskNum(0), 3);
-  EXPECT_STREQ(net.viaRouteStatus(0), "FIXED");
-  EXPECT_STREQ(net.viaRouteStatusShieldName(0), "vss");
-  defiPointList pts = net.getViaPts(0);
-  ASSERT_EQ(pts.numPoints, 2);
-  EXPECT_EQ(pts.x[1], 300);
-  EXPECT_EQ(pts.y[1], 400);
+  EXPECT_EQ(sections::describe(net),
+            "NET vdd POLYGON M3 0,0 10,0 10,10 m1 ROUTED//RING"
+            " VIA VIA12 FS 100,200 300,400 m213 FIXED/vss/STRIPE");
 
   net.clearVia();
   EXPECT_EQ(net.numViaSpecs(), 0);
@@ -345,14 +294,7 @@ TEST_F(DefiNetTest, ResetPathAfterPartialDeliveryLeavesOnlyTheNewPath) {
   net.addWirePath(&working, 1, 2, &flag);
   net.clearRectPolyNPath();
   net.clearVia();
-  EXPECT_EQ(net.numRectangles(), 0);
-  EXPECT_EQ(net.numViaSpecs(), 0);
-  ASSERT_EQ(net.numWires(), 1);
-  ASSERT_EQ(net.wire(0)->numPaths(), 1);
-  const defiPath* p = net.wire(0)->path(0);
-  p->initTraverse();
-  p->next();
-  EXPECT_STREQ(p->getLayer(), "M2");
+  EXPECT_EQ(sections::describe(net), "NET vdd WIRE ROUTED { L:M2 P:1,1 }");
   net.freeWire();
   EXPECT_EQ(net.numWires(), 0);
 }
@@ -395,23 +337,12 @@ TEST_F(DefiNetTest, VpinsAndShieldNets) {
   net.addShieldNet("vss");
   net.addShieldNet("vdd");
   net.addShieldNet("gnd2");
-  ASSERT_EQ(net.numVpins(), 2);
-  const defiVpin* v1 = net.vpin(0);
-  EXPECT_STREQ(v1->name(), "vp1");
-  EXPECT_EQ(v1->xl(), -10);
-  EXPECT_EQ(v1->yh(), 20);
-  EXPECT_EQ(v1->orient(), -1);
-  EXPECT_EQ(v1->status(), ' ');
-  EXPECT_EQ(v1->layer(), nullptr);
-  const defiVpin* v2 = net.vpin(1);
-  EXPECT_EQ(v2->status(), 'F');
-  EXPECT_EQ(v2->xLoc(), 300);
-  EXPECT_EQ(v2->yLoc(), 400);
-  EXPECT_STREQ(v2->orientStr(), "S");
-  EXPECT_STREQ(v2->layer(), "M2");
+  // Only a placed virtual pin has a status; the unplaced one keeps orientation -1.
+  EXPECT_EQ(sections::describe(net),
+            "NET n SHIELDNET vss SHIELDNET vdd SHIELDNET gnd2 VPIN vp1 (null) -10,-20 10,20"
+            " VPIN vp2 M2 0,0 0,0 F 300,400 2");
+  EXPECT_EQ(net.vpin(0)->orient(), -1);
   EXPECT_EQ(net.vpin(2), nullptr);
-  ASSERT_EQ(net.numShieldNets(), 3);
-  EXPECT_STREQ(net.shieldNet(2), "gnd2");
   EXPECT_EQ(net.shieldNet(3), nullptr);
 }
 
@@ -437,16 +368,10 @@ TEST_F(DefiNetTest, SubnetsOwnTheirWiresAndGoWithTheNet) {
             "ERROR (DEFPARS-6080): An internal error has occurred. The index number for "
             "the SUBNET wires array is less then or equal to 0.\nContact Tremlix Customer "
             "Support with this error information.");
-  ASSERT_EQ(net.numSubnets(), 1);
-  const defiSubnet* s = net.subnet(0);
-  EXPECT_STREQ(s->name(), "s1");
-  EXPECT_EQ(s->numConnections(), 2);
-  EXPECT_EQ(s->pinIsMustJoin(1), 1);
-  EXPECT_EQ(s->pinIsSynthesized(1), 1);
-  EXPECT_EQ(s->isCover(), 1);
-  EXPECT_STREQ(s->nonDefaultRule(), "ndr");
-  ASSERT_EQ(s->numWires(), 1);
-  EXPECT_EQ(s->wire(0)->numPaths(), 1);
+  EXPECT_EQ(sections::describe(net),
+            "NET n SUBNET s1 (u1 A) (u2 B SYN) NONDEFAULTRULE ndr WIRE ROUTED { L:M1 P:0,0 }");
+  EXPECT_EQ(net.subnet(0)->pinIsMustJoin(1), 1);
+  EXPECT_EQ(net.subnet(0)->isCover(), 1);
   EXPECT_EQ(net.subnet(1), nullptr);
   net.setName("next");
   EXPECT_EQ(net.numSubnets(), 0);

@@ -2,6 +2,7 @@
 
 #include "def/defiPath.h"
 #include "defi_fixture.h"
+#include "sections_fixture.h"
 
 using namespace LefDefParser;
 
@@ -9,28 +10,16 @@ namespace {
 
 using DefiPathTest = DefiTest;
 
-// Codes of a forward walk.
-std::vector<int> walk(const defiPath& p) {
-  std::vector<int> codes;
-  p.initTraverse();
-  for (int c = p.next(); c != DEFIPATH_DONE; c = p.next()) codes.push_back(c);
-  return codes;
-}
-
 TEST_F(DefiPathTest, SeventeenPointsWalkInOrder) {
   defiPath p(data());
   p.Init();
-  for (int i = 0; i < 17; i++) p.addPoint(i * 10, -i);
-  p.initTraverse();
+  std::string expected = "{";
   for (int i = 0; i < 17; i++) {
-    ASSERT_EQ(p.next(), DEFIPATH_POINT);
-    int x = 0, y = 0;
-    p.getPoint(&x, &y);
-    EXPECT_EQ(x, i * 10);
-    EXPECT_EQ(y, -i);
+    p.addPoint(i * 10, -i);
+    expected += " P:" + std::to_string(i * 10) + "," + std::to_string(-i);
   }
-  EXPECT_EQ(p.next(), DEFIPATH_DONE);
-  EXPECT_EQ(p.next(), DEFIPATH_DONE);
+  EXPECT_EQ(sections::describe(p), expected + " }");
+  EXPECT_EQ(p.next(), DEFIPATH_DONE);  // stays at the end
 }
 
 TEST_F(DefiPathTest, EmptyAndUninitialisedPathsEndAtOnce) {
@@ -70,58 +59,9 @@ void buildFullPath(defiPath& p) {
 TEST_F(DefiPathTest, EveryElementReadsBackWithItsGetter) {
   defiPath p(data());
   buildFullPath(p);
-  EXPECT_EQ(walk(p), (std::vector<int>{1, 7, 10, 9, 4, 8, 14, 5, 6, 13, 2, 3, 15, 11, 12}));
-
-  p.initTraverse();
-  p.next();
-  EXPECT_STREQ(p.getLayer(), "metal2");
-  p.next();
-  EXPECT_EQ(p.getTaper(), 1);
-  p.next();
-  EXPECT_STREQ(p.getTaperRule(), "rule1");
-  p.next();
-  EXPECT_EQ(p.getStyle(), 2);
-  p.next();
-  EXPECT_EQ(p.getWidth(), 140);
-  p.next();
-  EXPECT_STREQ(p.getShape(), "stripe");
-  p.next();
-  EXPECT_EQ(p.getMask(), 2);
-  p.next();
-  int x = 0, y = 0, e = 0, f = 0;
-  p.getPoint(&x, &y);
-  EXPECT_EQ(x, 100);
-  EXPECT_EQ(y, 200);
-  p.next();
-  p.getFlushPoint(&x, &y, &e);
-  EXPECT_EQ(x, 100);
-  EXPECT_EQ(y, 900);
-  EXPECT_EQ(e, 35);
-  p.next();
-  p.getVirtualPoint(&x, &y);
-  EXPECT_EQ(x, 300);
-  EXPECT_EQ(y, 900);
-  p.next();
-  EXPECT_STREQ(p.getVia(), "via23");
-  p.next();
-  EXPECT_EQ(p.getViaRotation(), 5);
-  EXPECT_STREQ(p.getViaRotationStr(), "FW");
-  p.next();
-  EXPECT_EQ(p.getViaTopMask(), 1);
-  EXPECT_EQ(p.getViaCutMask(), 2);
-  EXPECT_EQ(p.getViaBottomMask(), 3);
-  p.next();
-  p.getViaData(&x, &y, &e, &f);
-  EXPECT_EQ(x, 3);
-  EXPECT_EQ(y, 2);
-  EXPECT_EQ(e, 400);
-  EXPECT_EQ(f, 500);
-  p.next();
-  p.getViaRect(&x, &y, &e, &f);
-  EXPECT_EQ(x, -10);
-  EXPECT_EQ(y, -20);
-  EXPECT_EQ(e, 30);
-  EXPECT_EQ(f, 40);
+  EXPECT_EQ(sections::describe(p),
+            "{ L:metal2 T R:rule1 Y:2 W:140 S:stripe M:2 P:100,200 F:100,900,35 U:300,900 "
+            "V:via23 O:FW C:123 D:3,2,400,500 E:-10,-20,30,40 }");
 }
 
 TEST_F(DefiPathTest, GettersOfAnotherKindGiveNothing) {
@@ -172,18 +112,10 @@ TEST_F(DefiPathTest, ReverseOrderKeepsEachPayloadWithItsTag) {
   p.addPoint(7, 8);
   p.addVia("V34");
   p.reverseOrder();
-  EXPECT_EQ(walk(p), (std::vector<int>{DEFIPATH_VIA, DEFIPATH_POINT, DEFIPATH_LAYER}));
+  EXPECT_EQ(sections::describe(p), "{ V:V34 P:7,8 L:M3 }");
   p.initTraverseBackwards();
   ASSERT_EQ(p.prev(), DEFIPATH_LAYER);
   EXPECT_STREQ(p.getLayer(), "M3");
-  ASSERT_EQ(p.prev(), DEFIPATH_POINT);
-  int x = 0, y = 0;
-  p.getPoint(&x, &y);
-  EXPECT_EQ(x, 7);
-  EXPECT_EQ(y, 8);
-  ASSERT_EQ(p.prev(), DEFIPATH_VIA);
-  EXPECT_STREQ(p.getVia(), "V34");
-  EXPECT_EQ(p.prev(), DEFIPATH_DONE);
 }
 
 TEST_F(DefiPathTest, NamesFoldWhenCaseInsensitive) {
@@ -192,26 +124,19 @@ TEST_F(DefiPathTest, NamesFoldWhenCaseInsensitive) {
   p.Init();
   p.addLayer("metal1");
   p.addVia("via12_a");
-  p.initTraverse();
-  p.next();
-  EXPECT_STREQ(p.getLayer(), "METAL1");
-  p.next();
-  EXPECT_STREQ(p.getVia(), "VIA12_A");
+  EXPECT_EQ(sections::describe(p), "{ L:METAL1 V:VIA12_A }");
 }
 
 TEST_F(DefiPathTest, ManyLongNamesStayIntact) {
   defiPath p(data());
   p.Init();
-  std::vector<std::string> names;
+  std::string expected = "{";
   for (int i = 0; i < 40; i++) {
-    names.push_back("layer_with_a_rather_long_name_" + std::to_string(i));
-    p.addLayer(names.back().c_str());
+    const std::string name = "layer_with_a_rather_long_name_" + std::to_string(i);
+    p.addLayer(name.c_str());
+    expected += " L:" + name;
   }
-  p.initTraverse();
-  for (const std::string& n : names) {
-    ASSERT_EQ(p.next(), DEFIPATH_LAYER);
-    EXPECT_EQ(p.getLayer(), n);
-  }
+  EXPECT_EQ(sections::describe(p), expected + " }");
 }
 
 TEST_F(DefiPathTest, MovingLeavesTheSourceEmptyAndReusable) {
@@ -226,35 +151,16 @@ TEST_F(DefiPathTest, MovingLeavesTheSourceEmptyAndReusable) {
   working.Destroy();
   working.Init();
   working.addPoint(3, 4);
-  EXPECT_EQ(walk(working), (std::vector<int>{DEFIPATH_POINT}));
-  EXPECT_EQ(walk(kept), (std::vector<int>{DEFIPATH_LAYER, DEFIPATH_POINT}));
-  kept.initTraverse();
-  kept.next();
-  EXPECT_STREQ(kept.getLayer(), "M2");
-}
+  EXPECT_EQ(sections::describe(working), "{ P:3,4 }");
+  EXPECT_EQ(sections::describe(kept), "{ L:M2 P:1,2 }");
 
-TEST_F(DefiPathTest, ATakenOverPathStillGrows) {
-  defiPath working(data());
-  working.Init();
-  working.addLayer("M2");
-  working.addPoint(1, 2);
-  defiPath kept(&working);
+  // The taken-over arrays still grow.
   kept.addVia("VIA23");
-  for (int i = 0; i < 20; i++) kept.addPoint(i, i);
+  for (int i = 0; i < 17; i++) kept.addPoint(i, -i);
   kept.addLayer("M3");
-  std::vector<int> expected{DEFIPATH_LAYER, DEFIPATH_POINT, DEFIPATH_VIA};
-  expected.insert(expected.end(), 20, DEFIPATH_POINT);
-  expected.push_back(DEFIPATH_LAYER);
-  EXPECT_EQ(walk(kept), expected);
-  kept.initTraverse();
-  kept.next();
-  EXPECT_STREQ(kept.getLayer(), "M2");
-  kept.next();
-  kept.next();
-  EXPECT_STREQ(kept.getVia(), "VIA23");
-  kept.initTraverseBackwards();
-  kept.prev();
-  EXPECT_STREQ(kept.getLayer(), "M3");
+  std::string expected = "{ L:M2 P:1,2 V:VIA23";
+  for (int i = 0; i < 17; i++) expected += " P:" + std::to_string(i) + "," + std::to_string(-i);
+  EXPECT_EQ(sections::describe(kept), expected + " L:M3 }");
 }
 
 TEST_F(DefiPathTest, PrintWritesOneLinePerElement) {

@@ -1,5 +1,6 @@
 #include "def/defiPinCap.h"
 #include "defi_fixture.h"
+#include "sections_fixture.h"
 
 using namespace LefDefParser;
 
@@ -98,46 +99,28 @@ TEST_F(DefiPinTest, ShapesWithTheirDefaults) {
   g.addToList(5, 5);
   pin.addPolygonPts(&g);
   pin.addPolySpacing(30);
-  EXPECT_EQ(pin.hasLayer(), 1);
+  EXPECT_EQ(pin.hasLayer(), 1);  // a polygon alone counts
   EXPECT_EQ(pin.numLayer(), 0);
-  EXPECT_EQ(pin.hasPolygonSpacing(0), 1);
-  EXPECT_EQ(pin.polygonSpacing(0), 30);
-  EXPECT_EQ(pin.hasPolygonDesignRuleWidth(0), 0);
-  EXPECT_EQ(pin.getPolygon(0).numPoints, 3);
-  EXPECT_EQ(pin.getPolygon(0).y[2], 5);
 
+  std::string expected = "PIN in1 net1";
   for (int i = 0; i < 9; i++) {
     pin.addLayer("M1");
     pin.addLayerPts(-i, -i, i, i);
+    expected += sections::format(" LAYER M1 %d,%d %d,%d", -i, -i, i, i);
   }
   pin.addLayerDesignRuleWidth(200);
   pin.addLayerMask(2);
-  ASSERT_EQ(pin.numLayer(), 9);
-  int xl = 0, yl = 0, xh = 0, yh = 0;
-  pin.bounds(8, &xl, &yl, &xh, &yh);
-  EXPECT_EQ(xl, -8);
-  EXPECT_EQ(yh, 8);
+  pin.addVia("VIA12", 40, 50, 102);
+  EXPECT_EQ(sections::describe(pin),
+            expected + " MASK 2 DRW 200 POLYGON M2 0,0 5,0 5,5 SPACING 30 VIA VIA12 40,50 m102");
+  int xh = -1;
   pin.bounds(0, nullptr, nullptr, &xh, nullptr);
   EXPECT_EQ(xh, 0);
-  EXPECT_EQ(pin.hasLayerSpacing(8), 0);
-  EXPECT_EQ(pin.hasLayerDesignRuleWidth(8), 1);
-  EXPECT_EQ(pin.layerDesignRuleWidth(8), 200);
-  EXPECT_EQ(pin.layerMask(8), 2);
-  EXPECT_EQ(pin.layerMask(0), 0);
-
-  pin.addVia("VIA12", 40, 50, 102);
-  EXPECT_EQ(pin.numVias(), 1);
-  EXPECT_STREQ(pin.viaName(0), "VIA12");
-  EXPECT_EQ(pin.viaPtX(0), 40);
-  EXPECT_EQ(pin.viaPtY(0), 50);
-  EXPECT_EQ(pin.viaTopMask(0), 1);
-  EXPECT_EQ(pin.viaCutMask(0), 0);
-  EXPECT_EQ(pin.viaBottomMask(0), 2);
   EXPECT_TRUE(errors().empty());
 
   pin.Setup("in2", "net1");
   EXPECT_EQ(pin.hasLayer(), 0);
-  EXPECT_EQ(pin.numVias(), 0);
+  EXPECT_EQ(sections::describe(pin), "PIN in2 net1");
   EXPECT_EQ(pin.getPolygon(0).numPoints, 0);
 }
 
@@ -174,24 +157,15 @@ TEST_F(DefiPinTest, PortsHoldTheirOwnShapesAndPlacement) {
   pin.addPortPolygonPts(&g);
   pin.addPortPolyMask(3);
   pin.addPortVia("via1", 7, 8, 0);
-  ASSERT_EQ(pin.numPorts(), 5);
   EXPECT_EQ(pin.hasPort(), 5);
-  EXPECT_EQ(pin.numLayer(), 0);
-  const defiPinPort* port = pin.pinPort(4);
-  EXPECT_EQ(port->numLayer(), 1);
-  EXPECT_STREQ(port->layer(0), "METAL1");
-  int xh = 0;
-  port->bounds(0, nullptr, nullptr, &xh, nullptr);
-  EXPECT_EQ(xh, 40);
-  EXPECT_EQ(port->layerSpacing(0), 5);
-  EXPECT_EQ(port->isFixed(), 1);
-  EXPECT_EQ(port->placementX(), 400);
-  EXPECT_STREQ(port->orientStr(), "W");
-  EXPECT_STREQ(port->polygonName(0), "metal2");
-  EXPECT_EQ(port->polygonMask(0), 3);
-  EXPECT_EQ(port->getPolygon(0).numPoints, 2);
-  EXPECT_STREQ(port->viaName(0), "VIA1");
-  EXPECT_EQ(pin.pinPort(0)->numPolygons(), 0);
+  std::string expected = "PIN VDD VDD";
+  for (int p = 0; p < 5; p++) {
+    expected += sections::format(" PORT LAYER METAL1 0,0 %d,10 SPACING 5", 10 * p);
+    if (p == 4) expected += " POLYGON metal2 1,1 2,2 MASK 3 VIA VIA1 7,8 m000";
+    expected += sections::format(" PLACED %d,0 W", 100 * p);
+  }
+  EXPECT_EQ(sections::describe(pin), expected);
+  EXPECT_EQ(pin.pinPort(4)->isFixed(), 1);
 }
 
 TEST_F(DefiPinTest, TextsPlacementAndPrint) {
@@ -206,10 +180,8 @@ TEST_F(DefiPinTest, TextsPlacementAndPrint) {
   pin.setPlacement(DEFI_PIN_PLACED, 500, 0, 2);
   pin.addLayer("M3");
   pin.addLayerPts(-70, 0, 70, 140);
-  EXPECT_EQ(pin.hasPlacement(), 1);
   EXPECT_EQ(pin.isPlaced(), 1);
   EXPECT_EQ(pin.isFixed(), 0);
-  EXPECT_STREQ(pin.orientStr(), "S");
   EXPECT_EQ(printed(pin),
             "PINS 'clk' on net 'clk_net'\n"
             "+ DIRECTION 'INPUT'\n"
@@ -221,31 +193,17 @@ TEST_F(DefiPinTest, TextsPlacementAndPrint) {
             "  PLACED 500 0 S\n"
             "+ SPECIAL\n");
   pin.Setup("d", "n2");
-  EXPECT_EQ(pin.hasDirection(), 0);
-  EXPECT_EQ(pin.hasUse(), 0);
-  EXPECT_EQ(pin.hasNetExpr(), 0);
-  EXPECT_EQ(pin.hasSupplySensitivity(), 0);
-  EXPECT_EQ(pin.hasGroundSensitivity(), 0);
-  EXPECT_EQ(pin.hasSpecial(), 0);
-  EXPECT_EQ(pin.hasPlacement(), 0);
+  EXPECT_EQ(sections::describe(pin), "PIN d n2");
   pin.changePinName("d_renamed");
   EXPECT_STREQ(pin.pinName(), "d_renamed");
   EXPECT_STREQ(pin.netName(), "n2");
 }
 
-TEST(DefiPinCapTest, HoldsAndPrints) {
+TEST_F(DefiPinTest, PinCapPrintsItsValueRounded) {
   defiPinCap cap;
   cap.setPin(3);
   cap.setCap(0.125);
-  EXPECT_EQ(cap.pin(), 3);
-  EXPECT_EQ(cap.cap(), 0.125);
-  FILE* f = tmpfile();
-  cap.print(f);
-  char buf[64] = {};
-  rewind(f);
-  ASSERT_NE(fgets(buf, sizeof buf, f), nullptr);
-  fclose(f);
-  EXPECT_STREQ(buf, "PinCap  3  0.12\n");
+  EXPECT_EQ(printed(cap), "PinCap  3  0.12\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "def/defiRowTrack.h"
 #include "defi_fixture.h"
+#include "sections_fixture.h"
 
 using namespace LefDefParser;
 
@@ -10,32 +11,17 @@ using DefiRowTest = DefiTest;
 TEST_F(DefiRowTest, DoAndStepAreOptional) {
   defiRow row(data());
   row.setup("ROW_0", "core", 1000, 2000, 6);
-  EXPECT_STREQ(row.name(), "ROW_0");
-  EXPECT_STREQ(row.macro(), "core");
-  EXPECT_EQ(row.x(), 1000);
-  EXPECT_EQ(row.y(), 2000);
-  EXPECT_STREQ(row.orientStr(), "FS");
-  EXPECT_EQ(row.hasDo(), 0);
-  EXPECT_EQ(row.xNum(), 0);
-  EXPECT_EQ(row.yNum(), 0);
-  EXPECT_EQ(row.xStep(), 0);
-  EXPECT_EQ(row.yStep(), 0);
-
+  EXPECT_EQ(sections::describe(row), "ROW ROW_0 core 1000,2000 FS");
   row.setDo(84, 1, 0, 0);
-  EXPECT_EQ(row.hasDo(), 1);
-  EXPECT_EQ(row.hasDoStep(), 0);
-  EXPECT_EQ(row.xNum(), 84);
+  EXPECT_EQ(sections::describe(row), "ROW ROW_0 core 1000,2000 FS DO 84 BY 1 STEP 0 0");
 
   row.setup("ROW_1", "core", 0, 0, 0);
   row.setDo(84, 1, 380, 0);
   row.setHasDoStep();
-  EXPECT_EQ(row.hasDoStep(), 1);
-  EXPECT_EQ(row.xStep(), 380);
   EXPECT_EQ(printed(row),
             "Row 'ROW_1' 'core' 0,0  orient N\n  DO X 84 STEP 380\n  DO Y 1 STEP 0\n");
   row.setup("ROW_2", "core", 0, 0, 0);
-  EXPECT_EQ(row.hasDo(), 0);
-  EXPECT_EQ(row.hasDoStep(), 0);
+  EXPECT_EQ(sections::describe(row), "ROW ROW_2 core 0,0 N");
   EXPECT_EQ(row.xStep(), 0);
 }
 
@@ -67,23 +53,14 @@ TEST_F(DefiTrackTest, NineLayersAndAFreshStatement) {
   track.setDo(190, 500, 380);
   track.addMask(2, 1);
   for (int i = 1; i <= 9; i++) track.addLayer(("metal" + std::to_string(i)).c_str());
-  EXPECT_STREQ(track.macro(), "X");
-  EXPECT_EQ(track.x(), 190);
-  EXPECT_EQ(track.xNum(), 500);
-  EXPECT_EQ(track.xStep(), 380);
-  EXPECT_EQ(track.firstTrackMask(), 2);
-  EXPECT_EQ(track.sameMask(), 1);
-  ASSERT_EQ(track.numLayers(), 9);
-  EXPECT_STREQ(track.layer(0), "metal1");
-  EXPECT_STREQ(track.layer(8), "metal9");
+  EXPECT_EQ(sections::describe(track),
+            "TRACKS X 190 DO 500 STEP 380 MASK 2 SAMEMASK metal1 metal2 metal3 metal4 metal5 "
+            "metal6 metal7 metal8 metal9");
   EXPECT_EQ(track.layer(9), nullptr);
 
   track.setup("Y");
-  EXPECT_EQ(track.numLayers(), 0);
+  EXPECT_EQ(sections::describe(track), "TRACKS Y 0 DO 0 STEP 0");
   EXPECT_EQ(track.layer(0), nullptr);
-  EXPECT_EQ(track.x(), 0);
-  EXPECT_EQ(track.firstTrackMask(), 0);
-  EXPECT_EQ(track.sameMask(), 0);
   track.setDo(0, 10, 200);
   track.addLayer("M1");
   track.addLayer("M3");
@@ -93,10 +70,6 @@ TEST_F(DefiTrackTest, NineLayersAndAFreshStatement) {
 TEST_F(DefiTrackTest, GcellGridKeepsIntegersAndPrints) {
   defiGcellGrid grid(data());
   grid.setup("Y", 0, 31, 2800.5);
-  EXPECT_STREQ(grid.macro(), "Y");
-  EXPECT_EQ(grid.x(), 0);
-  EXPECT_EQ(grid.xNum(), 31);
-  EXPECT_EQ(grid.xStep(), 2800.5);
   EXPECT_EQ(printed(grid), "GcellGrid 'Y'\n  DO 0 31 STEP 2800.5\n");
 }
 

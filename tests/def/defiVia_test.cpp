@@ -1,5 +1,6 @@
 #include "def/defiVia.h"
 #include "defi_fixture.h"
+#include "sections_fixture.h"
 
 using namespace LefDefParser;
 
@@ -45,23 +46,12 @@ TEST_F(DefiViaTest, SecondViaSeesOnlyItsOwnShapes) {
 
   via.setup("v2");
   via.addLayer("M2", 1, 2, 3, 4, 0);
-  EXPECT_STREQ(via.name(), "v2");
-  EXPECT_EQ(via.hasPattern(), 0);
-  EXPECT_STREQ(via.pattern(), "");
-  ASSERT_EQ(via.numLayers(), 1);
-  EXPECT_EQ(via.numPolygons(), 0);
+  EXPECT_EQ(sections::describe(via), "VIA v2 RECT M2 1,2 3,4");
   char* layer = nullptr;
-  int xl = 0, yl = 0, xh = 0, yh = 0;
-  via.layer(0, &layer, &xl, &yl, &xh, &yh);
-  EXPECT_STREQ(layer, "M2");
-  EXPECT_EQ(xl, 1);
-  EXPECT_EQ(yl, 2);
-  EXPECT_EQ(xh, 3);
-  EXPECT_EQ(yh, 4);
-  layer = nullptr;
+  int xl = 7;
   via.layer(1, &layer, &xl, nullptr, nullptr, nullptr);
   EXPECT_EQ(layer, nullptr);
-  EXPECT_EQ(xl, 1);
+  EXPECT_EQ(xl, 7);
 }
 
 TEST_F(DefiViaTest, BadIndexesMasksSilentPolygonNamesReport6180) {
@@ -95,18 +85,9 @@ TEST_F(DefiViaTest, ViaRuleReadsBackAndPrints) {
                  40);
   via.addRowCol(2, 3);
   via.addCutPattern("2_f0f");
-  EXPECT_EQ(via.hasViaRule(), 1);
-  char *rule, *bot, *cut, *top;
-  int v[10];
-  via.viaRule(&rule, &v[0], &v[1], &bot, &cut, &top, &v[2], &v[3], &v[4], &v[5], &v[6],
-              &v[7]);
-  EXPECT_STREQ(rule, "VIAGEN12");
-  EXPECT_STREQ(bot, "METAL1");
-  EXPECT_STREQ(cut, "VIA1");
-  EXPECT_STREQ(top, "METAL2");
-  const int expected[] = {140, 150, 160, 170, 10, 20, 30, 40};
-  for (int i = 0; i < 8; i++) EXPECT_EQ(v[i], expected[i]) << i;
-  EXPECT_STREQ(via.cutPattern(), "2_F0F");
+  EXPECT_EQ(sections::describe(via),
+            "VIA VIA1_GEN VIARULE VIAGEN12 140 150 METAL1 VIA1 METAL2 160 170 10 20 30 40 "
+            "ROWCOL 2 3 PATTERN 2_F0F");
   EXPECT_EQ(printed(via),
             "via 'VIA1_GEN'\n"
             "  viarule 'VIAGEN12'\n"

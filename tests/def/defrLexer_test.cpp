@@ -361,21 +361,24 @@ TEST_F(Lexer, AddedAliasesExpandWithoutTheirFlag) {
 }
 
 TEST_F(Lexer, DataAfterEndDesign) {
-  open("ROWS # comment\n");
-  data->doneDesign = 1;
-  EXPECT_EQ(next().code, 0);
-  EXPECT_EQ(warningLog,
-            "INFO (DEFPARS-8000): There are still data after the END DESIGN statement See "
-            "file lex.def at line 1.\n");
-  EXPECT_EQ(errorLog, "");
-}
-
-TEST_F(Lexer, OnlyACommentAfterEndDesign) {
-  open("# comment\n\n");
-  data->doneDesign = 1;
-  EXPECT_EQ(next().code, 0);
-  EXPECT_EQ(warningLog, "");
-  EXPECT_EQ(errorLog, "");
+  const struct {
+    const char* text;
+    const char* info;
+  } cases[] = {
+      {"ROWS # comment\n",
+       "INFO (DEFPARS-8000): There are still data after the END DESIGN statement See file "
+       "lex.def at line 1.\n"},
+      {"# comment\n\n", ""},
+  };
+  for (const auto& c : cases) {
+    restart();
+    warningLog.clear();
+    open(c.text);
+    data->doneDesign = 1;
+    EXPECT_EQ(next().code, 0) << c.text;
+    EXPECT_EQ(warningLog, c.info) << c.text;
+    EXPECT_EQ(errorLog, "") << c.text;
+  }
 }
 
 int reported = 0;

@@ -41,18 +41,23 @@ protected:
 };
 
 TEST_F(DefMessages, SyntaxErrorOnAWordGluedToItsSemicolon) {
-  EXPECT_EQ(readText("VERSION 5.8 ;\nDESIGN top ;\nTECHNOLOGY;\nEND DESIGN\n"), 1);
-  EXPECT_EQ(messages().errors,
-            "ERROR (DEFPARS-5500): syntax error, file t.def at line 3\n"
-            "Last token was <TECHNOLOGY;>, space is missing before <;>\n");
-}
-
-TEST_F(DefMessages, SyntaxErrorAfterAGluedWordNamesThePreviousLine) {
-  // The glued word is a name, so the error only shows on the next token.
-  EXPECT_EQ(readText("VERSION 5.8 ;\nDESIGN top;\nEND DESIGN\n"), 1);
-  EXPECT_EQ(messages().errors,
-            "ERROR (DEFPARS-5500): syntax error, file t.def at line 2\n"
-            "Last token was <top;>, space is missing before <;>\n");
+  const struct {
+    const char* line;
+    const char* errors;
+  } cases[] = {
+      {"TECHNOLOGY;\n",
+       "ERROR (DEFPARS-5500): syntax error, file t.def at line 3\n"
+       "Last token was <TECHNOLOGY;>, space is missing before <;>\n"},
+      // The glued word is a name, so the error only shows on the next token.
+      {"DESIGN top;\n",
+       "ERROR (DEFPARS-5500): syntax error, file t.def at line 3\n"
+       "Last token was <top;>, space is missing before <;>\n"},
+  };
+  for (const auto& c : cases) {
+    defrtest::freshReader();
+    EXPECT_EQ(readText(std::string("VERSION 5.8 ;\nDESIGN top ;\n") + c.line + "END DESIGN\n"), 1);
+    EXPECT_EQ(messages().errors, c.errors) << c.line;
+  }
 }
 
 TEST_F(DefMessages, PlainSyntaxErrorsAreNumberedInOrder) {

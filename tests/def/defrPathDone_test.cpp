@@ -6,6 +6,7 @@
 
 #include "def/defrData.h"
 #include "def/defrReader.h"
+#include "sections_fixture.h"
 
 using namespace LefDefParser;
 
@@ -17,16 +18,7 @@ std::string pathSeen;
 int pathCalls = 0;
 int pathCbk(defrCallbackType_e type, defiPath* path, void*) {
   pathCalls++;
-  path->initTraverse();
-  pathSeen = std::to_string(type);
-  for (int e = path->next(); e != DEFIPATH_DONE; e = path->next()) {
-    if (e == DEFIPATH_LAYER) pathSeen += std::string(" ") + path->getLayer();
-    if (e == DEFIPATH_POINT) {
-      int x, y;
-      path->getPoint(&x, &y);
-      pathSeen += " (" + std::to_string(x) + " " + std::to_string(y) + ")";
-    }
-  }
+  pathSeen = std::to_string(type) + " " + sections::describe(*path);
   return 1;  // ignored: a path callback cannot stop the read
 }
 
@@ -47,13 +39,6 @@ protected:
     data->Path.addLayer(layer);
     data->Path.addPoint(x, y);
   }
-
-  static std::string layerOf(const defiPath* path) {
-    path->initTraverse();
-    for (int e = path->next(); e != DEFIPATH_DONE; e = path->next())
-      if (e == DEFIPATH_LAYER) return path->getLayer();
-    return "";
-  }
 };
 
 TEST_F(PathDone, KeptInTheNetsWire) {
@@ -66,11 +51,7 @@ TEST_F(PathDone, KeptInTheNetsWire) {
   data->pathIsDone(0, 0, 0, &need);
   buildPath("M2", 5, 5);
   data->pathIsDone(0, 0, 0, &need);
-  ASSERT_EQ(data->Net.numWires(), 1);
-  const defiWire* wire = data->Net.wire(0);
-  ASSERT_EQ(wire->numPaths(), 2);
-  EXPECT_EQ(layerOf(wire->path(0)), "M1");
-  EXPECT_EQ(layerOf(wire->path(1)), "M2");
+  EXPECT_EQ(sections::describe(data->Net), "NET n1 WIRE ROUTED { L:M1 P:0,0 } { L:M2 P:5,5 }");
   EXPECT_EQ(data->Path.numElements(), 0);  // ready for the next path
 }
 
@@ -82,10 +63,7 @@ TEST_F(PathDone, KeptInTheShield) {
   int need = 0;
   buildPath("M3", 1, 1);
   data->pathIsDone(1, 0, 1, &need);
-  ASSERT_EQ(data->Net.numShields(), 1);
-  ASSERT_EQ(data->Net.shield(0)->numPaths(), 1);
-  EXPECT_EQ(layerOf(data->Net.shield(0)->path(0)), "M3");
-  EXPECT_EQ(data->Net.numWires(), 0);
+  EXPECT_EQ(sections::describe(data->Net), "NET n1 SHIELD VSS { L:M3 P:1,1 }");
 }
 
 TEST_F(PathDone, KeptInTheSubnetBeingRead) {
@@ -98,10 +76,8 @@ TEST_F(PathDone, KeptInTheSubnetBeingRead) {
   int need = 0;
   buildPath("M4", 2, 2);
   data->pathIsDone(0, 0, 0, &need);
-  ASSERT_EQ(data->Subnet->numWires(), 1);
-  ASSERT_EQ(data->Subnet->wire(0)->numPaths(), 1);
-  EXPECT_EQ(layerOf(data->Subnet->wire(0)->path(0)), "M4");
-  EXPECT_EQ(data->Net.numWires(), 0);
+  EXPECT_EQ(sections::wires(*data->Subnet), " WIRE ROUTED { L:M4 P:2,2 }");
+  EXPECT_EQ(sections::describe(data->Net), "NET n1");
 }
 
 TEST_F(PathDone, HandedToThePathCallbackOtherwise) {
@@ -117,8 +93,8 @@ TEST_F(PathDone, HandedToThePathCallbackOtherwise) {
   buildPath("M2", 9, 10);
   data->pathIsDone(0, 0, 0, &need);
   EXPECT_EQ(pathCalls, 2);
-  EXPECT_EQ(pathSeen, "21 M2 (9 10)");
-  EXPECT_EQ(data->Net.wire(0)->numPaths(), 0);
+  EXPECT_EQ(pathSeen, "21 { L:M2 P:9,10 }");
+  EXPECT_EQ(sections::describe(data->Net), "NET n1 WIRE ROUTED");
 }
 
 TEST(PathCollection, NeedsANetOrPathCallback) {

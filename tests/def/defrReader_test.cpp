@@ -66,13 +66,11 @@ TEST_F(DefReader, SessionModeStartsFromDefaults) {
   EXPECT_EQ(defContext.settings->AddPathToNet, 0);
 }
 
-TEST_F(DefReader, LineNumberWithoutARead) {
+TEST_F(DefReader, LineNumberBeforeAndAfterARead) {
   defrClear();
   EXPECT_EQ(defrLineNumber(), 0);
   EXPECT_EQ(defrLongLineNumber(), 0);
-}
-
-TEST_F(DefReader, LineNumberAfterARead) {
+  defrtest::freshReader();
   EXPECT_EQ(readText(kSmallDesign), 0);
   EXPECT_EQ(defrLineNumber(), 5);  // the end of input comes after the fourth newline
   defrSetNLines(7);
@@ -188,6 +186,17 @@ TEST(DefCallbackNames, DisplayNames) {
 }
 
 int catchAll(defrCallbackType_e, void*, void*) { return 0; }
+
+std::string printedUnused() {
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* out = open_memstream(&text, &size);
+  defrPrintUnusedCallbacks(out);
+  fclose(out);
+  std::string result(text, size);
+  free(text);
+  return result;
+}
 int versionText(defrCallbackType_e, const char*, void*) { return 0; }
 
 TEST_F(DefReader, UnusedCallbacksFillOnlyEmptySlots) {
@@ -220,13 +229,8 @@ TEST_F(DefReader, UnusedCallbacksAreCountedAndPrinted) {
   EXPECT_EQ(readText("VERSION 5.8 ;\nDESIGN a ;\nTECHNOLOGY t ;\nDIEAREA ( 0 0 ) ( 1 1 ) ;\n"
                      "DIEAREA ( 0 0 ) ( 2 2 ) ;\nEND DESIGN\n"),
             0);
-  char* text = nullptr;
-  size_t size = 0;
-  FILE* out = open_memstream(&text, &size);
-  defrPrintUnusedCallbacks(out);
-  fclose(out);
   // VersionStr, not Version: with both slots given the catch-all, the text form is called.
-  EXPECT_STREQ(text,
+  EXPECT_EQ(printedUnused(),
                "WARNING (DEFPARS-5001): DEF statement found in the def file with no callback "
                "set.\n"
                "    1 Design Start\n"
@@ -234,7 +238,6 @@ TEST_F(DefReader, UnusedCallbacksAreCountedAndPrinted) {
                "    1 Version\n"
                "    2 DieArea\n"
                "    1 DesignEnd\n");
-  free(text);
   EXPECT_EQ(defUnusedCallbackCount()[defrDieAreaCbkType], 2);
 }
 
@@ -244,13 +247,7 @@ TEST_F(DefReader, InitClearsTheUnusedCounts) {
   EXPECT_EQ(defUnusedCallbackCount()[defrDesignStartCbkType], 1);
   defrInit();
   EXPECT_EQ(defUnusedCallbackCount()[defrDesignStartCbkType], 0);
-  char* text = nullptr;
-  size_t size = 0;
-  FILE* out = open_memstream(&text, &size);
-  defrPrintUnusedCallbacks(out);
-  fclose(out);
-  EXPECT_EQ(size, 0u);
-  free(text);
+  EXPECT_EQ(printedUnused(), "");
 }
 
 TEST_F(DefReader, CatchAllAndCountUnusedCodes) {
