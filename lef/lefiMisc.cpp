@@ -155,10 +155,7 @@ void lefiGeometries::addPath(int colorMask) {
 void lefiGeometries::addPathIter(int colorMask) {
   lefiGeomPathIterItem* p = newItem<lefiGeomPathIterItem>();
   copyPoints(p->numPoints, p->x, p->y);
-  p->xStart = xStart_;
-  p->yStart = yStart_;
-  p->xStep = xStep_;
-  p->yStep = yStep_;
+  copyStep(p);
   p->colorMask = colorMask;
   add(p, lefiGeomPathIterE);
 }
@@ -173,10 +170,7 @@ void lefiGeometries::addPolygon(int colorMask) {
 void lefiGeometries::addPolygonIter(int colorMask) {
   lefiGeomPolygonIterItem* p = newItem<lefiGeomPolygonIterItem>();
   copyPoints(p->numPoints, p->x, p->y);
-  p->xStart = xStart_;
-  p->yStart = yStart_;
-  p->xStep = xStep_;
-  p->yStep = yStep_;
+  copyStep(p);
   p->colorMask = colorMask;
   add(p, lefiGeomPolygonIterE);
 }
@@ -197,10 +191,7 @@ void lefiGeometries::addRectIter(int colorMask, double xl, double yl, double xh,
   r->yl = yl;
   r->xh = xh;
   r->yh = yh;
-  r->xStart = xStart_;
-  r->yStart = yStart_;
-  r->xStep = xStep_;
-  r->yStep = yStep_;
+  copyStep(r);
   r->colorMask = colorMask;
   add(r, lefiGeomRectIterE);
 }
@@ -231,10 +222,7 @@ void lefiGeometries::addViaIter(int viaMasks, double x, double y, const char* na
   v->name = lefiCopyStr(name, true);
   v->x = x;
   v->y = y;
-  v->xStart = xStart_;
-  v->yStart = yStart_;
-  v->xStep = xStep_;
-  v->yStep = yStep_;
+  copyStep(v);
   setViaMasks(v, viaMasks);
   add(v, lefiGeomViaIterE);
 }

@@ -138,6 +138,14 @@ class lefiGeometries {
   // Item i when i is a valid index, else reports msgNum and returns null.
   void* item(int index, int msgNum, const char* msgText) const;
   void copyPoints(int& num, double*& x, double*& y) const;
+  // The pending ITERATE step of the *Iter items.
+  template <class T>
+  void copyStep(T* item) const {
+    item->xStart = xStart_;
+    item->yStart = yStart_;
+    item->xStep = xStep_;
+    item->yStep = yStep_;
+  }
 
   int numItems_;
   int itemsAllocated_;
