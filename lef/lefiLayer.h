@@ -52,6 +52,19 @@ class lefiAntennaPWL {
   double* r_;
 };
 
+// The one-value antenna setters of a model; the layer forwards each to its
+// current model.
+#define LEFI_ANTENNA_VALUE_SETTERS(X) \
+  X(AreaRatio)                        \
+  X(CumAreaRatio)                     \
+  X(AreaFactor)                       \
+  X(SideAreaRatio)                    \
+  X(CumSideAreaRatio)                 \
+  X(SideAreaFactor)                   \
+  X(GatePlusDiff)                     \
+  X(AreaMinusDiff)
+#define LEFI_DECLARE_ANTENNA_SETTER(Name) void setAntenna##Name(double v);
+
 // The antenna rules of one oxide of a layer.
 class lefiAntennaModel {
  public:
@@ -64,14 +77,7 @@ class lefiAntennaModel {
   void Destroy();
 
   void setAntennaModel(int oxide);
-  void setAntennaAreaRatio(double v);
-  void setAntennaCumAreaRatio(double v);
-  void setAntennaAreaFactor(double v);
-  void setAntennaSideAreaRatio(double v);
-  void setAntennaCumSideAreaRatio(double v);
-  void setAntennaSideAreaFactor(double v);
-  void setAntennaGatePlusDiff(double v);
-  void setAntennaAreaMinusDiff(double v);
+  LEFI_ANTENNA_VALUE_SETTERS(LEFI_DECLARE_ANTENNA_SETTER)
   void setAntennaValue(lefiAntennaEnum kind, double v);
   void setAntennaDUO(lefiAntennaEnum kind);
   // Takes pwl over; a kind without a table slot releases it at once.
@@ -593,14 +599,7 @@ class lefiLayer {
   // --- Antenna models. The setters act on the current model, OXIDE1 when
   // no model exists yet.
   void addAntennaModel(int oxide);
-  void setAntennaAreaRatio(double v);
-  void setAntennaCumAreaRatio(double v);
-  void setAntennaAreaFactor(double v);
-  void setAntennaSideAreaRatio(double v);
-  void setAntennaCumSideAreaRatio(double v);
-  void setAntennaSideAreaFactor(double v);
-  void setAntennaGatePlusDiff(double v);
-  void setAntennaAreaMinusDiff(double v);
+  LEFI_ANTENNA_VALUE_SETTERS(LEFI_DECLARE_ANTENNA_SETTER)
   void setAntennaValue(lefiAntennaEnum kind, double v);
   void setAntennaDUO(lefiAntennaEnum kind);
   void setAntennaPWL(lefiAntennaEnum kind, lefiAntennaPWL* pwl);

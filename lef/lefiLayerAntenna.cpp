@@ -223,16 +223,11 @@ void lefiLayer::clearAntenna() {
   antennaModelAllocated_ = 0;
 }
 
-void lefiLayer::setAntennaAreaRatio(double v) { currentModel()->setAntennaAreaRatio(v); }
-void lefiLayer::setAntennaCumAreaRatio(double v) { currentModel()->setAntennaCumAreaRatio(v); }
-void lefiLayer::setAntennaAreaFactor(double v) { currentModel()->setAntennaAreaFactor(v); }
-void lefiLayer::setAntennaSideAreaRatio(double v) { currentModel()->setAntennaSideAreaRatio(v); }
-void lefiLayer::setAntennaCumSideAreaRatio(double v) {
-  currentModel()->setAntennaCumSideAreaRatio(v);
-}
-void lefiLayer::setAntennaSideAreaFactor(double v) { currentModel()->setAntennaSideAreaFactor(v); }
-void lefiLayer::setAntennaGatePlusDiff(double v) { currentModel()->setAntennaGatePlusDiff(v); }
-void lefiLayer::setAntennaAreaMinusDiff(double v) { currentModel()->setAntennaAreaMinusDiff(v); }
+#define LEFI_FORWARD_ANTENNA_SETTER(Name) \
+  void lefiLayer::setAntenna##Name(double v) { currentModel()->setAntenna##Name(v); }
+LEFI_ANTENNA_VALUE_SETTERS(LEFI_FORWARD_ANTENNA_SETTER)
+#undef LEFI_FORWARD_ANTENNA_SETTER
+
 void lefiLayer::setAntennaValue(lefiAntennaEnum kind, double v) {
   currentModel()->setAntennaValue(kind, v);
 }
