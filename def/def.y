@@ -69,21 +69,6 @@ void defyyerror(defrData* data, const char* text);
     if (defData->checkErrors()) YYABORT;          \
   } while (0)
 
-// Numbers become ints clamped to the int range: rounded half away from zero for
-// coordinates, truncated for counts and the like.
-static int toIntRounded(double v) {
-  v = v < 0 ? v - 0.5 : v + 0.5;
-  if (!(v > INT_MIN)) return INT_MIN;
-  if (!(v < INT_MAX)) return INT_MAX;
-  return static_cast<int>(v);
-}
-
-static int toIntTrunc(double v) {
-  if (!(v > INT_MIN)) return INT_MIN;
-  if (!(v < INT_MAX)) return INT_MAX;
-  return static_cast<int>(v);
-}
-
 static void fillSite(defiSite& site, const char* name, double x, double y, int orient,
                      double xNum, double yNum, double xStep, double yStep) {
   site.clear();
@@ -188,6 +173,11 @@ rule: design_statement
   | vias_section
   | propdef_section
   | extension_section
+  /* regions, groups, pin properties */
+  /* blockages, slots, fills */
+  /* non-default rules, styles, scan chains */
+  /* assertions, constraints, I/O timings, timing disables */
+  /* floorplan constraints, partitions */
   ;
 
 design_statement: design_name
@@ -2115,6 +2105,16 @@ extension_section: K_BEGINEXT
                defData->History_text.c_str());
     }
   ;
+
+/* ----- REGIONS, GROUPS, PINPROPERTIES ----- */
+
+/* ----- BLOCKAGES, SLOTS, FILLS ----- */
+
+/* ----- NONDEFAULTRULES, STYLES, SCANCHAINS ----- */
+
+/* ----- ASSERTIONS, CONSTRAINTS, IOTIMINGS, TIMINGDISABLES ----- */
+
+/* ----- FLOORPLANCONSTRAINTS, PARTITIONS ----- */
 
 /* ===================================================================================== *
  * End of the section rules.                                                            *

@@ -92,14 +92,14 @@ void defiPropList::clear() {
 }
 
 void defiPropList::add(const char* name, const char* value, double number,
-                       char type, defrData* data) {
+                       char type, defrData* data, bool fold) {
   if (num_ == cap_) {
     const int grown = defiNextCapacity(cap_, 2);
     defiResizeAll(num_, grown, names_, values_, numbers_, types_);
     cap_ = grown;
   }
-  names_[num_] = defiDupText(name, data, true);
-  values_[num_] = defiDupText(value, data, true);
+  names_[num_] = defiDupText(name, data, fold);
+  values_[num_] = defiDupText(value, data, fold);
   numbers_[num_] = number;
   types_[num_] = type;
   num_++;

@@ -4,6 +4,7 @@
 #ifndef DEFI_UTIL_H
 #define DEFI_UTIL_H
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -55,6 +56,21 @@ void defiFreeArray(T*& arr) {
   arr = nullptr;
 }
 
+// Numbers become ints clamped to the int range: rounded half away from zero for
+// coordinates, truncated for counts and the like.
+inline int toIntRounded(double v) {
+  v = v < 0 ? v - 0.5 : v + 0.5;
+  if (!(v > INT_MIN)) return INT_MIN;
+  if (!(v < INT_MAX)) return INT_MAX;
+  return static_cast<int>(v);
+}
+
+inline int toIntTrunc(double v) {
+  if (!(v > INT_MIN)) return INT_MIN;
+  if (!(v < INT_MAX)) return INT_MAX;
+  return static_cast<int>(v);
+}
+
 inline bool defiInRange(int index, int count) { return index >= 0 && index < count; }
 
 // How an indexed accessor reacts to a bad index: silently (no text), with a
@@ -77,8 +93,9 @@ class defiPropList {
   void Destroy();
   void clear();
 
+  // Name and value pass through DEFCASE unless `fold` is false.
   void add(const char* name, const char* value, double number, char type,
-           defrData* data);
+           defrData* data, bool fold = true);
 
   int num() const { return num_; }
   const char* name(int i, const defiIndexCheck& c, defrData* d) const;

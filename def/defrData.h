@@ -17,6 +17,11 @@
 #include "def/defiRowTrack.h"
 #include "def/defiVia.h"
 #include "def/defrSettings.h"
+// regions, groups, pin properties
+// blockages, slots, fills
+// non-default rules, styles, scan chains
+// assertions, constraints, I/O timings, timing disables
+// floorplan constraints, partitions
 
 union DEFYYSTYPE;
 
@@ -162,6 +167,16 @@ public:
   defiGeometries Geometries{this};
   // The subnet being read; owned here so error recovery cannot leak or orphan it.
   std::unique_ptr<defiSubnet> Subnet;
+  // regions, groups, pin properties
+
+  // blockages, slots, fills
+
+  // non-default rules, styles, scan chains
+
+  // assertions, constraints, I/O timings, timing disables
+
+  // floorplan constraints, partitions
+
 
   // Grammar working state.
   int warnCounts[defrWarnKindCount] = {};

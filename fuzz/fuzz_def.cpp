@@ -13,6 +13,11 @@
 #include "def/defiRowTrack.h"
 #include "def/defiVia.h"
 #include "def/defrReader.h"
+// regions, groups, pin properties
+// blockages, slots, fills
+// non-default rules, styles, scan chains
+// assertions, constraints, I/O timings, timing disables
+// floorplan constraints, partitions
 
 using namespace LefDefParser;
 
@@ -80,6 +85,16 @@ void setUp() {
   defrSetTrackCbk(onRecord<defiTrack>);
   defrSetGcellGridCbk(onRecord<defiGcellGrid>);
   defrSetViaCbk(onRecord<defiVia>);
+  // regions, groups, pin properties
+
+  // blockages, slots, fills
+
+  // non-default rules, styles, scan chains
+
+  // assertions, constraints, I/O timings, timing disables
+
+  // floorplan constraints, partitions
+
   defrInit();
 }
 

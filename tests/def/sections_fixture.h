@@ -325,6 +325,22 @@ inline std::string describe(const defiProp& p) {
   return out;
 }
 
+// Records of the later sections, each described in its section's test file.
+std::string describe(const defiRegion& r);
+std::string describe(const defiGroup& g);
+std::string describe(const defiPinProp& p);
+std::string describe(const defiBlockage& b);
+std::string describe(const defiSlot& s);
+std::string describe(const defiFill& f);
+std::string describe(const defiNonDefault& n);
+std::string describe(const defiStyles& s);
+std::string describe(const defiScanchain& c);
+std::string describe(const defiAssertion& a);
+std::string describe(const defiIOTiming& t);
+std::string describe(const defiTimingDisable& t);
+std::string describe(const defiFPC& f);
+std::string describe(const defiPartition& p);
+
 // Callbacks that record what they received, prefixed by the type code.
 template <class T>
 int record(defrCallbackType_e type, T* data, void*) {
