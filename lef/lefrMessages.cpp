@@ -212,4 +212,14 @@ void lefWarningf(int msgNum, const char* fmt, ...) {
   lefWarning(msgNum, text.c_str());
 }
 
+[[noreturn]] static void endWithNumber(const char* kind, int num) {
+  std::string text = kind + (" number " + std::to_string(num)) + "\n";
+  // Delivered whatever the limits say: the process ends on it.
+  lefiError(1, num, text.c_str());
+  exit(2);
+}
+
+void lefiNerr(int num) { endWithNumber("ERROR", num); }
+void lefiNwarn(int num) { endWithNumber("WARNING", num); }
+
 }  // namespace LefDefParser

@@ -17,6 +17,11 @@ void lefyyerror(const char* text);
 void lefErrorf(int msgNum, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 void lefWarningf(int msgNum, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 
+// "ERROR number N" or "WARNING number N" through lefiError, then the process ends with
+// status 2. Kept for callers of the library; the reader never calls them.
+[[noreturn]] void lefiNerr(int num);
+[[noreturn]] void lefiNwarn(int num);
+
 }  // namespace LefDefParser
 
 #endif

@@ -198,5 +198,11 @@ TEST_F(WarningLogFile, IsNotCreatedWithAWarningFunction) {
   EXPECT_EQ(warnings().size(), 1u);
 }
 
+// Delivered even past every limit, then the process ends with status 2.
+TEST(LefNumberedExit, ErrorAndWarningNumbersEndTheProcess) {
+  EXPECT_EXIT(lefiNerr(1234), ::testing::ExitedWithCode(2), "^ERROR number 1234\n$");
+  EXPECT_EXIT(lefiNwarn(-7), ::testing::ExitedWithCode(2), "^WARNING number -7\n$");
+}
+
 }  // namespace
 }  // namespace lefTest
