@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <climits>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 
 #include "def/defiComponent.h"
@@ -14,6 +18,7 @@
 #include "eval/db.h"
 #include "eval/io.h"
 #include "eval/lef.h"
+#include "eval/outfile.h"
 
 namespace velmor {
 
@@ -139,37 +144,70 @@ class ViaLayers {
   unsigned char cut_ = kNoLayer;
 };
 
-// A readable input that is not a directory (which opens but reads nothing) and
-// is not the output file, which opening the output would truncate.
-bool copyable(const std::string& defPath, const std::string& outPath) {
-  struct stat in, out;
-  if (stat(defPath.c_str(), &in) != 0 || S_ISDIR(in.st_mode)) return false;
-  return stat(outPath.c_str(), &out) != 0 || in.st_dev != out.st_dev || in.st_ino != out.st_ino;
+// The DEF file as the last read found it, so that the copy can tell whether
+// it still holds the same bytes.
+struct ReadStamp {
+  std::string path;
+  struct stat st;
+};
+ReadStamp lastRead;
+
+bool sameStamp(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+// Copies in blocks: the bytes equal a line-by-line copy that ends every line,
+// the last one included, with a line feed. Only a regular file can be read a
+// second time; a pipe was emptied by the DEF read.
+bool copyDef(const std::string& defPath, OutputFile& out) {
+  const auto fail = [&](const std::string& reason) {
+    setWriteFailure(defPath + ": " + reason);
+    return false;
+  };
+  const int in = open(defPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (in < 0) return fail(std::strerror(errno));
+  struct Closer {
+    int fd;
+    ~Closer() { close(fd); }
+  } closer{in};
+  struct stat st;
+  if (fstat(in, &st) != 0) return fail(std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return fail("not a regular file, so it cannot be read again for the copy");
+  if (lastRead.path == defPath && !sameStamp(lastRead.st, st)) return fail("changed after it was read");
+  if (!out.open()) return false;
+  char block[1 << 16];
+  char last = '\n';
+  long long copied = 0;
+  for (;;) {
+    const ssize_t n = read(in, block, sizeof block);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fail(std::strerror(errno));
+    if (n == 0) break;
+    if (!out.write(block, static_cast<std::size_t>(n))) return false;
+    last = block[n - 1];
+    copied += n;
+  }
+  if (copied != st.st_size) return fail("changed while it was copied");
+  return last == '\n' || out.write("\n", 1);
 }
 
 }  // namespace
 
-// Copies in blocks: the bytes equal a line-by-line copy that ends every line,
-// the last one included, with a line feed.
 bool IO::writeDef(const std::string& defPath, const std::string& outPath) {
-  std::ifstream in(defPath, std::ios::binary);
-  if (!in || !copyable(defPath, outPath)) return false;
-  std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  char block[1 << 16];
-  char last = '\n';
-  while (in.read(block, sizeof block), in.gcount() > 0) {
-    const std::streamsize n = in.gcount();
-    out.write(block, n);
-    last = block[n - 1];
-    if (!out) return false;
+  setWriteFailure(std::string());
+  if (sameFile(defPath, outPath)) {
+    setWriteFailure(outPath + ": the same file as the DEF file " + defPath);
+    return false;
   }
-  if (in.bad()) return false;
-  if (last != '\n') out.put('\n');
-  out.flush();
-  if (!out) return false;
-  out.close();
-  return !out.fail();
+  OutputFile out(outPath);
+  if (!copyDef(defPath, out)) {
+    if (IO::writeFailure().empty()) setWriteFailure(out.failure());
+    return false;
+  }
+  if (out.commit()) return true;
+  setWriteFailure(out.failure());
+  return false;
 }
 
 int IO::readDefDesign(DefType, const char* name, void* db) {
@@ -298,6 +336,8 @@ bool IO::readDef(const std::string& path) {
   defrInit();
   defrReset();
   unknownVias = 0;
+  lastRead.path = path;
+  if (fstat(fileno(file), &lastRead.st) != 0) lastRead.path.clear();
   const int status = defrRead(file, path.c_str(), Database::get(), 1);
   defrReleaseNResetMemory();
   defrUnsetCallbacks();

@@ -3,6 +3,7 @@
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/outfile.h"
 #include "eval/textfile.h"
 
 namespace velmor {
@@ -36,6 +37,31 @@ void appendGuide(std::string& out, const Shape& g, const std::string& layerName)
   out += '\n';
 }
 
+// Horizontal layers take the guides merged into horizontal strips first, all
+// others those merged into vertical strips first.
+bool writeGuides(OutputFile& out) {
+  if (!out.open()) return false;
+  const Database* db = Database::get();
+  std::string text;
+  text.reserve(2 * kFlushBytes);
+  for (const Net& net : db->nets) {
+    text += net.name;
+    text += "\n(\n";
+    for (std::size_t l = 0; l < db->routeLayers.size(); ++l) {
+      const RouteLayer& layer = db->routeLayers[l];
+      const auto& lists = layer.direction == 'H' ? net.guides : net.guides2;
+      if (l >= lists.size()) continue;
+      for (const Shape& g : lists[l]) appendGuide(text, g, layer.name);
+    }
+    text += ")\n";
+    if (text.size() >= kFlushBytes) {
+      if (!out.write(text.data(), text.size())) return false;
+      text.clear();
+    }
+  }
+  return out.write(text.data(), text.size());
+}
+
 }  // namespace
 
 bool IO::readRg(const std::string& path) {
@@ -61,34 +87,11 @@ bool IO::readRg(const std::string& path) {
   return true;
 }
 
-// Horizontal layers take the guides merged into horizontal strips first, all
-// others those merged into vertical strips first.
 bool IO::writeRg(const std::string& path) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  const Database* db = Database::get();
-  std::string text;
-  text.reserve(2 * kFlushBytes);
-  for (const Net& net : db->nets) {
-    text += net.name;
-    text += "\n(\n";
-    for (std::size_t l = 0; l < db->routeLayers.size(); ++l) {
-      const RouteLayer& layer = db->routeLayers[l];
-      const auto& lists = layer.direction == 'H' ? net.guides : net.guides2;
-      if (l >= lists.size()) continue;
-      for (const Shape& g : lists[l]) appendGuide(text, g, layer.name);
-    }
-    text += ")\n";
-    if (text.size() >= kFlushBytes) {
-      out.write(text.data(), text.size());
-      text.clear();
-    }
-  }
-  out.write(text.data(), text.size());
-  out.flush();
-  if (!out) return false;
-  out.close();
-  return !out.fail();
+  OutputFile out(path);
+  const bool ok = writeGuides(out) && out.commit();
+  setWriteFailure(out.failure());
+  return ok;
 }
 
 }  // namespace velmor

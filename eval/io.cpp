@@ -16,6 +16,9 @@ constexpr bool kFlipY[8] = {false, false, true, false, false, false, true, false
 
 bool validOrient(int orient) { return orient >= 0 && orient < 8; }
 
+std::string lastWriteFailure;
+std::vector<std::string> readerWarnings;
+
 }  // namespace
 
 std::vector<char> separatorTable(const char* punctuation) {
@@ -76,6 +79,18 @@ bool IO::readLineTokens(std::istream& in, const std::vector<char>& separators,
     if (!skipEmpty) return true;
   }
   return !tokens.empty();
+}
+
+void setWriteFailure(const std::string& text) { lastWriteFailure = text; }
+
+void addReaderWarning(const std::string& text) { readerWarnings.push_back(text); }
+
+const std::string& IO::writeFailure() { return lastWriteFailure; }
+
+std::vector<std::string> IO::takeWarnings() {
+  std::vector<std::string> taken;
+  taken.swap(readerWarnings);
+  return taken;
 }
 
 bool IO::isFlipX(int orient) { return validOrient(orient) && kFlipX[orient]; }

@@ -4,10 +4,12 @@
 #include <iostream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/outfile.h"
 #include "eval/setting.h"
 
 namespace velmor {
@@ -94,6 +96,18 @@ void loadEvaluationInputs(const Setting& s, Messages& msg) {
   if (!IO::readWeights(s.weights)) msg.warning("load evaluation score weights fail.");
 }
 
+// Writing an output over a file the run reads would destroy that input.
+bool overwritesInput(const Setting& s, const std::string& output, const char* what, Messages& msg) {
+  const std::pair<const char*, const std::string*> inputs[] = {{"LEF file", &s.lef}, {"DEF file", &s.def}};
+  for (const auto& [kind, path] : inputs) {
+    if (!sameFile(output, *path)) continue;
+    msg.error(std::string("the ") + what + " " + output + " is the same file as the " + kind + " " + *path +
+              "; it is not written.");
+    return true;
+  }
+  return false;
+}
+
 void cleanAllGuides() {
   for (Net& net : Database::get()->nets) net.cleanGuides();
 }
@@ -107,7 +121,7 @@ void prepareEvaluation(const Messages& msg) {
 }
 
 void generateGuides(const Setting& s, Messages& msg) {
-  if (!msg.clean()) return;
+  if (!msg.clean() || overwritesInput(s, s.guide, "guide file", msg)) return;
   Database& db = *Database::get();
   const EvalStatus status = db.setup();
   if (status != EvalStatus::kOk) {
@@ -116,7 +130,7 @@ void generateGuides(const Setting& s, Messages& msg) {
   }
   for (Net& net : db.nets) net.createGuides();
   cleanAllGuides();
-  if (!IO::writeRg(s.guide)) msg.error("save guide file fail.");
+  if (!IO::writeRg(s.guide)) msg.error("save guide file fail: " + IO::writeFailure() + ".");
 }
 
 void simulate(const Setting& s, Messages& msg) {
@@ -128,7 +142,8 @@ void simulate(const Setting& s, Messages& msg) {
     std::cout << "running for " << s.simSeconds << " seconds..." << std::endl;
     std::this_thread::sleep_for(std::chrono::seconds(s.simSeconds));
   }
-  if (msg.clean() && !IO::writeDef(s.def, s.output)) msg.error("save output file fail.");
+  if (msg.clean() && !overwritesInput(s, s.output, "output file", msg) && !IO::writeDef(s.def, s.output))
+    msg.error("save output file fail: " + IO::writeFailure() + ".");
 }
 
 int run(int argc, char** argv) {

@@ -347,7 +347,7 @@ TEST(E2eDriverTest, GuideFileThatCannotBeWrittenIsAnError) {
   dir.addExample({kLef, kDef});
   const RunResult r =
       runEval(dir, {"-lef", kLef, "-def", kDef, "-guide", "no/such/dir/out.guide", "-genguide"});
-  expectRun(r, {"", {}, "[ERROR] save guide file fail.\n", "", 1});
+  expectRun(r, {"", {}, "[ERROR] save guide file fail: no/such/dir/out.guide: No such file or directory.\n", "", 1});
 }
 
 // Via elements naming no via are counted over the whole DEF and reported
@@ -359,7 +359,7 @@ TEST(E2eDriverTest, UnknownViasAreOneWarning) {
       {"guides written", {"-guide", "out.guide"}, warning, "", 0},
       {"guides not written",
        {"-guide", "no/such/dir/out.guide"},
-       "[ERROR] save guide file fail.\n" + warning,
+       "[ERROR] save guide file fail: no/such/dir/out.guide: No such file or directory.\n" + warning,
        "",
        1},
   };
@@ -434,7 +434,8 @@ TEST(E2eDriverTest, SimulationOutputThatCannotBeWrittenIsAnError) {
   dir.addExample({kLef, kDef});
   const RunResult r =
       runEval(dir, {"-lef", kLef, "-def", kDef, "-guide", "g", "-output", "no/such/dir/out.def", "-sim"});
-  EXPECT_EQ(r.out, std::string(kBanner) + kLayerLines + "[ERROR] save output file fail.\n");
+  EXPECT_EQ(r.out, std::string(kBanner) + kLayerLines +
+                       "[ERROR] save output file fail: no/such/dir/out.def: No such file or directory.\n");
   EXPECT_EQ(r.status, 1);
 }
 
