@@ -247,19 +247,9 @@ int IO::readDefTrack(DefType, LefDefParser::defiTrack* track, void* db) {
   return 0;
 }
 
-int IO::readDefGcellGrid(DefType, LefDefParser::defiGcellGrid* grid, void* db) {
-  Database& d = userDatabase(db);
-  std::vector<int>* lines = sameText(grid->macro(), "X")   ? &d.gcell.xLines
-                            : sameText(grid->macro(), "Y") ? &d.gcell.yLines
-                                                           : nullptr;
-  if (!lines) return 0;
-  const long long start = grid->x(), step = truncToInt(grid->xStep());
-  // Lines past the int range cannot be stored; the grid stops before them.
-  for (long long k = 0, line = start; k < grid->xNum() && line >= INT_MIN && line <= INT_MAX;
-       ++k, line += step)
-    lines->push_back(static_cast<int>(line));
-  return 0;
-}
+// The GCell grid is rebuilt from the tracks before anything uses it, so the
+// statement's lines are not expanded.
+int IO::readDefGcellGrid(DefType, LefDefParser::defiGcellGrid*, void*) { return 0; }
 
 int IO::readDefComponent(DefType, LefDefParser::defiComponent* comp, void* db) {
   Database& d = userDatabase(db);

@@ -22,6 +22,10 @@ class Messages {
  public:
   void error(const std::string& text) { errors_.push_back(text); }
   void warning(const std::string& text) { warnings_.push_back(text); }
+  // What the readers noticed in files they still read.
+  void readerWarnings() {
+    for (std::string& w : IO::takeWarnings()) warnings_.push_back(std::move(w));
+  }
   bool clean() const { return errors_.empty(); }
 
   void print() const {
@@ -55,6 +59,15 @@ std::string statusText(EvalStatus status) {
     case EvalStatus::kGridOverflow:
       return "the GCell grid from the tracks of routing layer " + layer +
              " or of its nearest routing layer having them reaches past the 32-bit coordinate range.";
+    case EvalStatus::kGridTooLarge: {
+      const std::string& x = db.routeLayers[db.gcell.xLayer].name;
+      const std::string& y = db.routeLayers[db.gcell.yLayer].name;
+      return "the GCell grid from the tracks of routing " +
+             (x == y ? "layer " + x : "layers " + x + " (x) and " + y + " (y)") + " would have " +
+             std::to_string(db.gcell.numX) + " x " + std::to_string(db.gcell.numY) + " = " +
+             std::to_string(static_cast<long long>(db.gcell.numX) * db.gcell.numY) +
+             " cells, more than 100000000.";
+    }
     case EvalStatus::kZeroPitch:
       return "routing layer " + layer +
              " has no tracks in its preferred direction with a positive step; the pitch that "
@@ -86,14 +99,19 @@ void loadDesign(const Setting& s, Messages& msg) {
     msg.warning(std::to_string(IO::unknownViaElements()) +
                 " via elements of the DEF nets name no via of the LEF or DEF and give no via wire.");
   }
+  msg.readerWarnings();
 }
 
 void loadEvaluationInputs(const Setting& s, Messages& msg) {
   if (!msg.clean()) return;
   if (!s.guide.empty() && !IO::readRg(s.guide)) msg.warning("load guide file fail.");
+  msg.readerWarnings();
   if (!s.georpt.empty() && !IO::readGeometryRpt(s.georpt)) msg.warning("load geometry report fail.");
+  msg.readerWarnings();
   if (!s.conrpt.empty() && !IO::readConnectRpt(s.conrpt)) msg.warning("load connectivity report fail.");
+  msg.readerWarnings();
   if (!IO::readWeights(s.weights)) msg.warning("load evaluation score weights fail.");
+  msg.readerWarnings();
 }
 
 // Writing an output over a file the run reads would destroy that input.
@@ -112,12 +130,9 @@ void cleanAllGuides() {
   for (Net& net : Database::get()->nets) net.cleanGuides();
 }
 
+// The evaluation measures against guides and tracks and needs no GCell grid.
 void prepareEvaluation(const Messages& msg) {
-  if (!msg.clean()) return;
-  // The evaluation does not use the grid, so a grid that cannot be built is
-  // no reason to stop; a missing pitch is reported by reportEvaluation.
-  Database::get()->setup();
-  cleanAllGuides();
+  if (msg.clean()) cleanAllGuides();
 }
 
 void generateGuides(const Setting& s, Messages& msg) {

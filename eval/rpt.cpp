@@ -32,13 +32,15 @@ int toDbu(const std::string& word, double scale) {
   return static_cast<int>(v);
 }
 
+constexpr int kShortType = 2;
+
 struct TypeKeyword {
   const char* word;
   int type;
   int subtype;  // -1 keeps the pending subtype
 };
 const TypeKeyword kTypeKeywords[] = {
-    {"SHORT", 2, -1}, {"AREA", 3, -1}, {"SPACING", 4, -1}, {"EndOfLine", 4, 2}};
+    {"SHORT", kShortType, -1}, {"AREA", 3, -1}, {"SPACING", 4, -1}, {"EndOfLine", 4, 2}};
 
 // Applies the keywords of one line to the pending record; a keyword whose
 // numbers are missing from the line is ignored.
@@ -92,6 +94,7 @@ bool IO::readGeometryRpt(const std::string& path) {
   const std::vector<char> separators = separatorTable("(),:");
   std::vector<std::string> words;
   Violation pending;
+  long long shortsWithoutBox = 0;
   while (readLineTokens(in, separators, words, false)) {
     if (!words.empty()) {
       scanGeometryLine(words, scale, pending);
@@ -99,9 +102,13 @@ bool IO::readGeometryRpt(const std::string& path) {
     }
     // Each record starts afresh, so none inherits another's box or values,
     // not even from a record without a type, which is not stored.
+    if (pending.type == kShortType && pending.box.lx > pending.box.hx) ++shortsWithoutBox;
     if (pending.type != 0) db->violations.push_back(pending);
     pending = Violation();
   }
+  if (shortsWithoutBox > 0)
+    addReaderWarning(std::to_string(shortsWithoutBox) + " SHORT records of geometry report " + path +
+                     " have no Bounds and add no area.");
   db->geoLoaded = true;
   return true;
 }
