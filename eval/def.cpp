@@ -19,6 +19,7 @@
 #include "eval/io.h"
 #include "eval/lef.h"
 #include "eval/outfile.h"
+#include "eval/textfile.h"
 
 namespace velmor {
 
@@ -27,6 +28,17 @@ namespace {
 constexpr unsigned int kNoIndex = 4294967295u;
 
 long long unknownVias = 0;
+
+// Path elements that give no wire: how many, and the first one's name.
+struct Dropped {
+  long long count = 0;
+  std::string first;
+
+  void add(const char* name) {
+    if (count++ == 0) first = clipped(name ? name : "");
+  }
+};
+Dropped offLayerSegments, oneLayerVias;
 
 bool joinsTwoLayers(const Via& v) {
   return v.topLayer != kNoLayer && v.bottomLayer != kNoLayer && v.topLayer != v.bottomLayer;
@@ -39,11 +51,16 @@ class PathWalk {
  public:
   PathWalk(const Database& db, Net& net) : db_(db), net_(net) {}
 
-  void layer(const char* name) { layer_ = routeLayerIndex(db_, name); }
+  void layer(const char* name) {
+    layer_ = routeLayerIndex(db_, name);
+    layerName_ = name;
+    offLayer_ = layer_ == kNoLayer;
+  }
 
   void point(int x, int y) {
     const Point p(x, y);
     if (atSet_ && layer_ != kNoLayer) net_.wires.emplace_back(at_, p, layer_, 0u);
+    if (atSet_ && offLayer_) offLayerSegments.add(layerName_);
     jump(x, y);
   }
 
@@ -55,6 +72,8 @@ class PathWalk {
   void via(const char* name) {
     const unsigned int index = nameIndex(db_.viaMap, name, kNoIndex);
     if (index == kNoIndex) ++unknownVias;
+    if (index != kNoIndex && !joinsTwoLayers(db_.vias[index])) oneLayerVias.add(name);
+    offLayer_ = false;
     // Past a via without two different known routing layers the layer is
     // unknown, and the points after it measure nothing; equal layers would
     // make the via wire a segment.
@@ -71,6 +90,8 @@ class PathWalk {
   const Database& db_;
   Net& net_;
   unsigned char layer_ = kNoLayer;
+  const char* layerName_ = nullptr;  // valid while the path is walked
+  bool offLayer_ = false;            // layer_ is none because of its name
   Point at_ = Point::Null;
   bool atSet_ = false;
 };
@@ -326,12 +347,21 @@ bool IO::readDef(const std::string& path) {
   defrInit();
   defrReset();
   unknownVias = 0;
+  offLayerSegments = oneLayerVias = Dropped();
   lastRead.path = path;
   if (fstat(fileno(file), &lastRead.st) != 0) lastRead.path.clear();
   const int status = defrRead(file, path.c_str(), Database::get(), 1);
   defrReleaseNResetMemory();
   defrUnsetCallbacks();
   std::fclose(file);
+  if (offLayerSegments.count > 0)
+    addReaderWarning(std::to_string(offLayerSegments.count) +
+                     " path segments of the DEF nets lie on a layer that is no routing layer of the LEF, the "
+                     "first on " + offLayerSegments.first + ", and give no wire.");
+  if (oneLayerVias.count > 0)
+    addReaderWarning(std::to_string(oneLayerVias.count) +
+                     " via elements of the DEF nets name a via that does not join two routing layers, the "
+                     "first " + oneLayerVias.first + ", and give no via wire.");
   if (status == 0) return true;
   std::cerr << "Error in parsing DEF file (error: " << status << ")" << std::endl;
   return false;

@@ -53,16 +53,20 @@ public:
 
   // Splits one line (with skipEmpty, the next line that has a word) into
   // words; a non-zero entry of the 256-entry table marks a separator and '#'
-  // ends the line.
+  // ends the line (kWordComment: where it begins a word). `lines`, when
+  // given, counts the lines begun. A line longer than kMaxLine bytes ends the
+  // reading: false, no words and the stream's bad state.
   static bool readLineTokens(std::istream& in, const std::vector<char>& separators,
-                             std::vector<std::string>& tokens, bool skipEmpty);
+                             std::vector<std::string>& tokens, bool skipEmpty, long long* lines = nullptr);
 
   static bool isFlipX(int orient);
   static bool isFlipY(int orient);
 };
 
 // Separator classes of the line files.
-enum SeparatorClass : char { kWordChar = 0, kPunctuation = 1, kBlank = 2, kComment = 3 };
+enum SeparatorClass : char { kWordChar = 0, kPunctuation = 1, kBlank = 2, kComment = 3, kWordComment = 4 };
+
+constexpr std::size_t kMaxLine = std::size_t{64} << 20;
 
 // A table with the four blanks, '#' and the given punctuation characters.
 std::vector<char> separatorTable(const char* punctuation);
