@@ -66,6 +66,12 @@ TEST_F(ReaderWarnings, WeightsThatAreNoFiniteNumber) {
                                        "line 3" + at + "Short five is no finite number; the weight is unchanged."}));
 }
 
+TEST_F(ReaderWarnings, ShortsWithoutBounds) {
+  const std::string path = file("SHORT\n\nSHORT Bounds ( 0, 0 ) ( 1, 1 )\n\nSHORT\n");
+  ASSERT_TRUE(IO::readGeometryRpt(path));
+  EXPECT_EQ(IO::takeWarnings(), Texts{"2 SHORT records of geometry report " + path + " have no Bounds and add no area."});
+}
+
 // Junk, an empty file, or a report given for the other one: no line read.
 TEST_F(ReaderWarnings, FilesWithoutOneRecognisedLine) {
   struct Case {

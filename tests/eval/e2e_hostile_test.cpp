@@ -1,11 +1,12 @@
-// Outputs never destroy an input, are written whole or not at all, and the
-// DEF copy holds the DEF's bytes or fails.
+// Hostile runs: outputs never destroy an input, are written whole or not at
+// all, the DEF copy holds the DEF's bytes or fails; huge grids cost nothing.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db_reset.h"
@@ -18,15 +19,7 @@ using Args = std::vector<std::string>;
 const char* const kLef = "velmor_tiny.input.lef";
 const char* const kDef = "velmor_tiny.input.def";
 
-// Files of the work folder other than the run's captured streams.
-std::vector<std::string> folderNames(const WorkDir& dir) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-TEST(E2eOutputs, OutputOverAnInputIsRefused) {
+TEST(E2eHostile, OutputOverAnInputIsRefused) {
   struct Case {
     Args args;
     std::string error;
@@ -58,7 +51,7 @@ TEST(E2eOutputs, OutputOverAnInputIsRefused) {
 
 // A DEF that arrives through a pipe is gone once read: the copy fails
 // instead of writing an empty file.
-TEST(E2eOutputs, DefFromAPipeIsNotCopied) {
+TEST(E2eHostile, DefFromAPipeIsNotCopied) {
   WorkDir dir;
   dir.addExample({kLef});
   ASSERT_EQ(mkfifo((dir / "pipe.def").c_str(), 0600), 0);
@@ -80,7 +73,7 @@ TEST(E2eOutputs, DefFromAPipeIsNotCopied) {
 
 // A write that fails part-way (here: past the file size limit) keeps the
 // old output and leaves no temporary file.
-TEST(E2eOutputs, FailedWriteKeepsTheOldFile) {
+TEST(E2eHostile, FailedWriteKeepsTheOldFile) {
   WorkDir dir;
   const std::string in = (dir / "in.def").string(), out = (dir / "out.def").string();
   writeFile(in, std::string(20000, 'x') + "\n");
@@ -96,7 +89,7 @@ TEST(E2eOutputs, FailedWriteKeepsTheOldFile) {
   EXPECT_FALSE(ok);
   EXPECT_EQ(velmor::IO::writeFailure(), out + ": File too large");
   EXPECT_EQ(readFile(out), "old\n");
-  EXPECT_EQ(folderNames(dir), (std::vector<std::string>{"in.def", "out.def"}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);  // no temporary file
   // A complete write replaces the file a link points at and keeps the link.
   std::filesystem::create_symlink("out.def", dir / "link.def");
   EXPECT_TRUE(velmor::IO::writeDef(in, (dir / "link.def").string()));
@@ -104,7 +97,7 @@ TEST(E2eOutputs, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(readFile(out), readFile(in));
 }
 
-TEST(E2eOutputs, DefChangedAfterTheReadIsNotCopied) {
+TEST(E2eHostile, DefChangedAfterTheReadIsNotCopied) {
   WorkDir dir;
   const std::string def = (dir / "d.def").string();
   writeFile(def, "VERSION 5.8 ;\nDESIGN d ;\nEND DESIGN\n");
@@ -114,6 +107,46 @@ TEST(E2eOutputs, DefChangedAfterTheReadIsNotCopied) {
   EXPECT_FALSE(velmor::IO::writeDef(def, (dir / "out.def").string()));
   EXPECT_EQ(velmor::IO::writeFailure(), def + ": changed after it was read");
   EXPECT_FALSE(std::filesystem::exists(dir / "out.def"));
+}
+
+std::string exampleDef(const std::vector<std::pair<std::string, std::string>>& changes) {
+  std::string text = readFile(std::filesystem::path(VELMOR_EXAMPLES) / kDef);
+  for (const auto& [from, to] : changes) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+long maxChildKilobytes() {
+  rusage u{};
+  getrusage(RUSAGE_CHILDREN, &u);
+  return u.ru_maxrss;
+}
+
+// M2's x tracks every unit over 0 .. 1999999999 and y tracks over 0 .. 3000:
+// cells of 15 units give 1 + (1999999999 - 7 - 1) / 15 = 133333333 columns
+// and one row. Evaluation builds no grid at all, nor do GCELLGRID statements
+// expand into lines.
+TEST(E2eHostile, HugeGridsCostNothingOrStopGuideMode) {
+  WorkDir dir;
+  dir.addExample({kLef});
+  writeFile(dir / "huge.def", exampleDef({{"TRACKS X 100 DO 20 STEP 200 LAYER M2 ;",
+                                           "TRACKS X 0 DO 2000000000 STEP 1 LAYER M2 ;"},
+                                          {"GCELLGRID X 0 DO 5 STEP 1000 ;",
+                                           "GCELLGRID X 0 DO 100000000 STEP 0 ;\n"
+                                           "GCELLGRID Y 0 DO 2147483647 STEP 1 ;"}}));
+  writeFile(dir / "velmoreval.w", "");
+  const RunResult eval = runEval(dir, {"-lef", kLef, "-def", "huge.def"});
+  EXPECT_EQ(eval.status, 0) << eval.out;
+  const RunResult gen = runEval(dir, {"-lef", kLef, "-def", "huge.def", "-guide", "out.guide", "-genguide"});
+  EXPECT_EQ(gen.out,
+            "[ERROR] the GCell grid from the tracks of routing layer M2 would have 133333333 x 1 = "
+            "133333333 cells, more than 100000000.\n");
+  EXPECT_EQ(gen.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.guide"));
+  EXPECT_LT(maxChildKilobytes(), 100 * 1024);
 }
 
 }  // namespace
