@@ -62,6 +62,7 @@ TEST(E2eHostile, DefFromAPipeIsNotCopied) {
     _exit(0);
   }
   const RunResult r = runEval(dir, {"-lef", kLef, "-def", "pipe.def", "-guide", "g", "-output", "out.def", "-sim"});
+  kill(writer, SIGKILL);  // stuck only when the run never opened the pipe
   waitpid(writer, nullptr, 0);
   EXPECT_NE(r.out.find("[ERROR] save output file fail: pipe.def: not a regular file, so it cannot be read "
                        "again for the copy.\n"),
