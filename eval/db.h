@@ -19,6 +19,7 @@ enum class EvalStatus {
   kNoYTracks,       // no routing layer has usable tracks for the y grid lines
   kGridOverflow,    // the widened grid reaches past the 32-bit range
   kZeroPitch,       // layer 1 has no preferred track step to scale lengths by
+  kGridTooLarge,    // more than 100 million cells; numX and numY hold the counts, no lines
 };
 
 // Score weights, one per metric row.

@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <climits>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 
 #include "def/defiComponent.h"
@@ -14,6 +18,8 @@
 #include "eval/db.h"
 #include "eval/io.h"
 #include "eval/lef.h"
+#include "eval/outfile.h"
+#include "eval/textfile.h"
 
 namespace velmor {
 
@@ -22,6 +28,17 @@ namespace {
 constexpr unsigned int kNoIndex = 4294967295u;
 
 long long unknownVias = 0;
+
+// Path elements that give no wire: how many, and the first one's name.
+struct Dropped {
+  long long count = 0;
+  std::string first;
+
+  void add(const char* name) {
+    if (count++ == 0) first = clipped(name ? name : "");
+  }
+};
+Dropped offLayerSegments, oneLayerVias;
 
 bool joinsTwoLayers(const Via& v) {
   return v.topLayer != kNoLayer && v.bottomLayer != kNoLayer && v.topLayer != v.bottomLayer;
@@ -34,11 +51,16 @@ class PathWalk {
  public:
   PathWalk(const Database& db, Net& net) : db_(db), net_(net) {}
 
-  void layer(const char* name) { layer_ = routeLayerIndex(db_, name); }
+  void layer(const char* name) {
+    layer_ = routeLayerIndex(db_, name);
+    layerName_ = name;
+    offLayer_ = layer_ == kNoLayer;
+  }
 
   void point(int x, int y) {
     const Point p(x, y);
     if (atSet_ && layer_ != kNoLayer) net_.wires.emplace_back(at_, p, layer_, 0u);
+    if (atSet_ && offLayer_) offLayerSegments.add(layerName_);
     jump(x, y);
   }
 
@@ -50,6 +72,8 @@ class PathWalk {
   void via(const char* name) {
     const unsigned int index = nameIndex(db_.viaMap, name, kNoIndex);
     if (index == kNoIndex) ++unknownVias;
+    if (index != kNoIndex && !joinsTwoLayers(db_.vias[index])) oneLayerVias.add(name);
+    offLayer_ = false;
     // Past a via without two different known routing layers the layer is
     // unknown, and the points after it measure nothing; equal layers would
     // make the via wire a segment.
@@ -66,6 +90,8 @@ class PathWalk {
   const Database& db_;
   Net& net_;
   unsigned char layer_ = kNoLayer;
+  const char* layerName_ = nullptr;  // valid while the path is walked
+  bool offLayer_ = false;            // layer_ is none because of its name
   Point at_ = Point::Null;
   bool atSet_ = false;
 };
@@ -139,37 +165,70 @@ class ViaLayers {
   unsigned char cut_ = kNoLayer;
 };
 
-// A readable input that is not a directory (which opens but reads nothing) and
-// is not the output file, which opening the output would truncate.
-bool copyable(const std::string& defPath, const std::string& outPath) {
-  struct stat in, out;
-  if (stat(defPath.c_str(), &in) != 0 || S_ISDIR(in.st_mode)) return false;
-  return stat(outPath.c_str(), &out) != 0 || in.st_dev != out.st_dev || in.st_ino != out.st_ino;
+// The DEF file as the last read found it, so that the copy can tell whether
+// it still holds the same bytes.
+struct ReadStamp {
+  std::string path;
+  struct stat st;
+};
+ReadStamp lastRead;
+
+bool sameStamp(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+// Copies in blocks: the bytes equal a line-by-line copy that ends every line,
+// the last one included, with a line feed. Only a regular file can be read a
+// second time; a pipe was emptied by the DEF read.
+bool copyDef(const std::string& defPath, OutputFile& out) {
+  const auto fail = [&](const std::string& reason) {
+    setWriteFailure(defPath + ": " + reason);
+    return false;
+  };
+  const int in = open(defPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (in < 0) return fail(std::strerror(errno));
+  struct Closer {
+    int fd;
+    ~Closer() { close(fd); }
+  } closer{in};
+  struct stat st;
+  if (fstat(in, &st) != 0) return fail(std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return fail("not a regular file, so it cannot be read again for the copy");
+  if (lastRead.path == defPath && !sameStamp(lastRead.st, st)) return fail("changed after it was read");
+  if (!out.open()) return false;
+  char block[1 << 16];
+  char last = '\n';
+  long long copied = 0;
+  for (;;) {
+    const ssize_t n = read(in, block, sizeof block);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fail(std::strerror(errno));
+    if (n == 0) break;
+    if (!out.write(block, static_cast<std::size_t>(n))) return false;
+    last = block[n - 1];
+    copied += n;
+  }
+  if (copied != st.st_size) return fail("changed while it was copied");
+  return last == '\n' || out.write("\n", 1);
 }
 
 }  // namespace
 
-// Copies in blocks: the bytes equal a line-by-line copy that ends every line,
-// the last one included, with a line feed.
 bool IO::writeDef(const std::string& defPath, const std::string& outPath) {
-  std::ifstream in(defPath, std::ios::binary);
-  if (!in || !copyable(defPath, outPath)) return false;
-  std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  char block[1 << 16];
-  char last = '\n';
-  while (in.read(block, sizeof block), in.gcount() > 0) {
-    const std::streamsize n = in.gcount();
-    out.write(block, n);
-    last = block[n - 1];
-    if (!out) return false;
+  setWriteFailure(std::string());
+  if (sameFile(defPath, outPath)) {
+    setWriteFailure(outPath + ": the same file as the DEF file " + defPath);
+    return false;
   }
-  if (in.bad()) return false;
-  if (last != '\n') out.put('\n');
-  out.flush();
-  if (!out) return false;
-  out.close();
-  return !out.fail();
+  OutputFile out(outPath);
+  if (!copyDef(defPath, out)) {
+    if (IO::writeFailure().empty()) setWriteFailure(out.failure());
+    return false;
+  }
+  if (out.commit()) return true;
+  setWriteFailure(out.failure());
+  return false;
 }
 
 int IO::readDefDesign(DefType, const char* name, void* db) {
@@ -209,19 +268,9 @@ int IO::readDefTrack(DefType, LefDefParser::defiTrack* track, void* db) {
   return 0;
 }
 
-int IO::readDefGcellGrid(DefType, LefDefParser::defiGcellGrid* grid, void* db) {
-  Database& d = userDatabase(db);
-  std::vector<int>* lines = sameText(grid->macro(), "X")   ? &d.gcell.xLines
-                            : sameText(grid->macro(), "Y") ? &d.gcell.yLines
-                                                           : nullptr;
-  if (!lines) return 0;
-  const long long start = grid->x(), step = truncToInt(grid->xStep());
-  // Lines past the int range cannot be stored; the grid stops before them.
-  for (long long k = 0, line = start; k < grid->xNum() && line >= INT_MIN && line <= INT_MAX;
-       ++k, line += step)
-    lines->push_back(static_cast<int>(line));
-  return 0;
-}
+// The GCell grid is rebuilt from the tracks before anything uses it, so the
+// statement's lines are not expanded.
+int IO::readDefGcellGrid(DefType, LefDefParser::defiGcellGrid*, void*) { return 0; }
 
 int IO::readDefComponent(DefType, LefDefParser::defiComponent* comp, void* db) {
   Database& d = userDatabase(db);
@@ -298,10 +347,21 @@ bool IO::readDef(const std::string& path) {
   defrInit();
   defrReset();
   unknownVias = 0;
+  offLayerSegments = oneLayerVias = Dropped();
+  lastRead.path = path;
+  if (fstat(fileno(file), &lastRead.st) != 0) lastRead.path.clear();
   const int status = defrRead(file, path.c_str(), Database::get(), 1);
   defrReleaseNResetMemory();
   defrUnsetCallbacks();
   std::fclose(file);
+  if (offLayerSegments.count > 0)
+    addReaderWarning(std::to_string(offLayerSegments.count) +
+                     " path segments of the DEF nets lie on a layer that is no routing layer of the LEF, the "
+                     "first on " + offLayerSegments.first + ", and give no wire.");
+  if (oneLayerVias.count > 0)
+    addReaderWarning(std::to_string(oneLayerVias.count) +
+                     " via elements of the DEF nets name a via that does not join two routing layers, the "
+                     "first " + oneLayerVias.first + ", and give no via wire.");
   if (status == 0) return true;
   std::cerr << "Error in parsing DEF file (error: " << status << ")" << std::endl;
   return false;

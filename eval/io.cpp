@@ -16,6 +16,9 @@ constexpr bool kFlipY[8] = {false, false, true, false, false, false, true, false
 
 bool validOrient(int orient) { return orient >= 0 && orient < 8; }
 
+std::string lastWriteFailure;
+std::vector<std::string> readerWarnings;
+
 }  // namespace
 
 std::vector<char> separatorTable(const char* punctuation) {
@@ -37,7 +40,7 @@ bool textToInt(const std::string& text, int& value) {
 // Reads straight from the stream buffer so that a line costs no allocation;
 // the stream states end up as a getline of the same line would leave them.
 bool IO::readLineTokens(std::istream& in, const std::vector<char>& separators,
-                        std::vector<std::string>& tokens, bool skipEmpty) {
+                        std::vector<std::string>& tokens, bool skipEmpty, long long* lines) {
   tokens.clear();
   char word[kMaxWord];
   while (!in.fail() && tokens.empty()) {
@@ -45,22 +48,28 @@ bool IO::readLineTokens(std::istream& in, const std::vector<char>& separators,
     if (ok) {
       std::streambuf* buf = in.rdbuf();
       std::size_t len = 0;
+      std::size_t lineLength = 0;
       bool comment = false;
-      bool any = false;
       for (;;) {
         const int c = buf->sbumpc();
         if (c == std::char_traits<char>::eof()) {
-          in.setstate(any ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
+          in.setstate(lineLength > 0 ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
           break;
         }
-        any = true;
+        if (lineLength++ == 0 && lines) ++*lines;
         if (c == '\n') break;
+        if (lineLength > kMaxLine) {
+          tokens.clear();
+          in.setstate(std::ios::badbit);
+          return false;
+        }
         if (comment) continue;
-        if (c == '#') {
+        const char kind = separators[static_cast<unsigned char>(c)];
+        if (c == '#' && (kind != kWordComment || len == 0) && kind != kWordChar) {
           // A word that runs into the comment mark is dropped.
           comment = true;
           len = 0;
-        } else if (separators[static_cast<unsigned char>(c)] == kWordChar) {
+        } else if (kind == kWordChar || kind == kWordComment) {
           word[len++] = static_cast<char>(c);
           if (len == kMaxWord) {
             tokens.emplace_back(word, len);
@@ -76,6 +85,18 @@ bool IO::readLineTokens(std::istream& in, const std::vector<char>& separators,
     if (!skipEmpty) return true;
   }
   return !tokens.empty();
+}
+
+void setWriteFailure(const std::string& text) { lastWriteFailure = text; }
+
+void addReaderWarning(const std::string& text) { readerWarnings.push_back(text); }
+
+const std::string& IO::writeFailure() { return lastWriteFailure; }
+
+std::vector<std::string> IO::takeWarnings() {
+  std::vector<std::string> taken;
+  taken.swap(readerWarnings);
+  return taken;
 }
 
 bool IO::isFlipX(int orient) { return validOrient(orient) && kFlipX[orient]; }

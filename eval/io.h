@@ -46,22 +46,34 @@ public:
   static bool readConnectRpt(const std::string& path);
   static bool readWeights(const std::string& path);
   static bool writeDef(const std::string& defPath, const std::string& outPath);
+  // "path: reason" of the last write that failed; empty after a success.
+  static const std::string& writeFailure();
+  // Warnings the readers and imports collected since the last call.
+  static std::vector<std::string> takeWarnings();
 
   // Splits one line (with skipEmpty, the next line that has a word) into
   // words; a non-zero entry of the 256-entry table marks a separator and '#'
-  // ends the line.
+  // ends the line (kWordComment: where it begins a word). `lines`, when
+  // given, counts the lines begun. A line longer than kMaxLine bytes ends the
+  // reading: false, no words and the stream's bad state.
   static bool readLineTokens(std::istream& in, const std::vector<char>& separators,
-                             std::vector<std::string>& tokens, bool skipEmpty);
+                             std::vector<std::string>& tokens, bool skipEmpty, long long* lines = nullptr);
 
   static bool isFlipX(int orient);
   static bool isFlipY(int orient);
 };
 
 // Separator classes of the line files.
-enum SeparatorClass : char { kWordChar = 0, kPunctuation = 1, kBlank = 2, kComment = 3 };
+enum SeparatorClass : char { kWordChar = 0, kPunctuation = 1, kBlank = 2, kComment = 3, kWordComment = 4 };
+
+constexpr std::size_t kMaxLine = std::size_t{64} << 20;
 
 // A table with the four blanks, '#' and the given punctuation characters.
 std::vector<char> separatorTable(const char* punctuation);
+
+// What the file functions leave for IO::writeFailure and IO::takeWarnings.
+void setWriteFailure(const std::string& text);
+void addReaderWarning(const std::string& text);
 
 // Decimal integer text (optional sign, digits; no number reads as 0) into an
 // int; false when the value does not fit.

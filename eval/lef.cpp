@@ -9,6 +9,7 @@
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/textfile.h"
 #include "lef/lefiLayer.h"
 #include "lef/lefiMacro.h"
 #include "lef/lefiUnits.h"
@@ -51,7 +52,7 @@ void setLetter(const WordLetter (&table)[N], const char* word, char& letter) {
 
 // A layer byte holds 255 positions; the read stops at the next one.
 int tooManyLayers(const char* kind, const char* name) {
-  std::cerr << "Too many " << kind << " layers: " << name << " would be number 256 (at most 255)"
+  std::cerr << "Too many " << kind << " layers: " << clipped(name ? name : "") << " would be number 256 (at most 255)"
             << std::endl;
   return 1;
 }
@@ -120,7 +121,7 @@ int IO::readLefVia(LefType, LefDefParser::lefiVia* via, void* db) {
     else if (c != kNoLayer)
       cut = c;
     else
-      std::cerr << "unknown layer : " << (n ? n : "") << std::endl;
+      std::cerr << "unknown layer : " << clipped(n ? n : "") << std::endl;
   }
   v.topLayer = route1 > route2 ? route1 : route2;
   v.cutLayer = cut;

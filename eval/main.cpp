@@ -4,10 +4,12 @@
 #include <iostream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/outfile.h"
 #include "eval/setting.h"
 
 namespace velmor {
@@ -20,6 +22,10 @@ class Messages {
  public:
   void error(const std::string& text) { errors_.push_back(text); }
   void warning(const std::string& text) { warnings_.push_back(text); }
+  // What the readers noticed in files they still read.
+  void readerWarnings() {
+    for (std::string& w : IO::takeWarnings()) warnings_.push_back(std::move(w));
+  }
   bool clean() const { return errors_.empty(); }
 
   void print() const {
@@ -53,6 +59,15 @@ std::string statusText(EvalStatus status) {
     case EvalStatus::kGridOverflow:
       return "the GCell grid from the tracks of routing layer " + layer +
              " or of its nearest routing layer having them reaches past the 32-bit coordinate range.";
+    case EvalStatus::kGridTooLarge: {
+      const std::string& x = db.routeLayers[db.gcell.xLayer].name;
+      const std::string& y = db.routeLayers[db.gcell.yLayer].name;
+      return "the GCell grid from the tracks of routing " +
+             (x == y ? "layer " + x : "layers " + x + " (x) and " + y + " (y)") + " would have " +
+             std::to_string(db.gcell.numX) + " x " + std::to_string(db.gcell.numY) + " = " +
+             std::to_string(static_cast<long long>(db.gcell.numX) * db.gcell.numY) +
+             " cells, more than 100000000.";
+    }
     case EvalStatus::kZeroPitch:
       return "routing layer " + layer +
              " has no tracks in its preferred direction with a positive step; the pitch that "
@@ -84,30 +99,44 @@ void loadDesign(const Setting& s, Messages& msg) {
     msg.warning(std::to_string(IO::unknownViaElements()) +
                 " via elements of the DEF nets name no via of the LEF or DEF and give no via wire.");
   }
+  msg.readerWarnings();
 }
 
 void loadEvaluationInputs(const Setting& s, Messages& msg) {
   if (!msg.clean()) return;
   if (!s.guide.empty() && !IO::readRg(s.guide)) msg.warning("load guide file fail.");
+  msg.readerWarnings();
   if (!s.georpt.empty() && !IO::readGeometryRpt(s.georpt)) msg.warning("load geometry report fail.");
+  msg.readerWarnings();
   if (!s.conrpt.empty() && !IO::readConnectRpt(s.conrpt)) msg.warning("load connectivity report fail.");
+  msg.readerWarnings();
   if (!IO::readWeights(s.weights)) msg.warning("load evaluation score weights fail.");
+  msg.readerWarnings();
+}
+
+// Writing an output over a file the run reads would destroy that input.
+bool overwritesInput(const Setting& s, const std::string& output, const char* what, Messages& msg) {
+  const std::pair<const char*, const std::string*> inputs[] = {{"LEF file", &s.lef}, {"DEF file", &s.def}};
+  for (const auto& [kind, path] : inputs) {
+    if (!sameFile(output, *path)) continue;
+    msg.error(std::string("the ") + what + " " + output + " is the same file as the " + kind + " " + *path +
+              "; it is not written.");
+    return true;
+  }
+  return false;
 }
 
 void cleanAllGuides() {
   for (Net& net : Database::get()->nets) net.cleanGuides();
 }
 
+// The evaluation measures against guides and tracks and needs no GCell grid.
 void prepareEvaluation(const Messages& msg) {
-  if (!msg.clean()) return;
-  // The evaluation does not use the grid, so a grid that cannot be built is
-  // no reason to stop; a missing pitch is reported by reportEvaluation.
-  Database::get()->setup();
-  cleanAllGuides();
+  if (msg.clean()) cleanAllGuides();
 }
 
 void generateGuides(const Setting& s, Messages& msg) {
-  if (!msg.clean()) return;
+  if (!msg.clean() || overwritesInput(s, s.guide, "guide file", msg)) return;
   Database& db = *Database::get();
   const EvalStatus status = db.setup();
   if (status != EvalStatus::kOk) {
@@ -116,7 +145,7 @@ void generateGuides(const Setting& s, Messages& msg) {
   }
   for (Net& net : db.nets) net.createGuides();
   cleanAllGuides();
-  if (!IO::writeRg(s.guide)) msg.error("save guide file fail.");
+  if (!IO::writeRg(s.guide)) msg.error("save guide file fail: " + IO::writeFailure() + ".");
 }
 
 void simulate(const Setting& s, Messages& msg) {
@@ -128,7 +157,8 @@ void simulate(const Setting& s, Messages& msg) {
     std::cout << "running for " << s.simSeconds << " seconds..." << std::endl;
     std::this_thread::sleep_for(std::chrono::seconds(s.simSeconds));
   }
-  if (msg.clean() && !IO::writeDef(s.def, s.output)) msg.error("save output file fail.");
+  if (msg.clean() && !overwritesInput(s, s.output, "output file", msg) && !IO::writeDef(s.def, s.output))
+    msg.error("save output file fail: " + IO::writeFailure() + ".");
 }
 
 int run(int argc, char** argv) {

@@ -163,6 +163,9 @@ struct GCell {
   int numY = 0;
   std::vector<int> xLines;
   std::vector<int> yLines;
+  // The routing layers whose tracks give the x and the y lines.
+  unsigned char xLayer = kNoLayer;
+  unsigned char yLayer = kNoLayer;
 };
 
 struct Violation {

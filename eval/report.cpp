@@ -61,19 +61,21 @@ void measure(const Database& db, Table& t) {
     sum.outOfGuideVias += m.outOfGuideVias;
     sum.offTrackVias += m.offTrackVias;
   }
-  long long shortArea = 0;
+  // A short without a box (still inverted) adds nothing; a box of the whole
+  // int plane has an area just below 2^64, so the sides are unsigned.
+  const auto side = [](int lo, int hi) { return static_cast<unsigned long long>(static_cast<long long>(hi) - lo); };
+  double shortArea = 0;
   std::uint32_t count[kSpacing + 1] = {};
   for (const Violation& v : db.violations) {
-    if (v.type == kShort)
-      shortArea +=
-          (static_cast<long long>(v.box.hx) - v.box.lx) * (static_cast<long long>(v.box.hy) - v.box.ly);
+    if (v.type == kShort && v.box.lx <= v.box.hx && v.box.ly <= v.box.hy)
+      shortArea += static_cast<double>(side(v.box.lx, v.box.hx) * side(v.box.ly, v.box.hy));
     if (v.type >= kOpen && v.type <= kSpacing) ++count[v.type];
   }
   const double values[kMetricCount] = {
       static_cast<double>(sum.wireLength),       static_cast<double>(sum.vias),
       static_cast<double>(sum.outOfGuideLength), static_cast<double>(sum.outOfGuideVias),
       static_cast<double>(sum.offTrackLength),   static_cast<double>(sum.offTrackVias),
-      static_cast<double>(sum.wrongWayLength),   static_cast<double>(shortArea),
+      static_cast<double>(sum.wrongWayLength),   shortArea,
       static_cast<double>(count[kMinArea]),      static_cast<double>(count[kSpacing]),
       static_cast<double>(count[kOpen])};
   const double s1 = 1.0 / static_cast<double>(db.routeLayers[1].preferStep);

@@ -28,7 +28,7 @@ std::size_t digitsFrom(const std::string& t, std::size_t i) {
 
 }  // namespace
 
-double decimalNumber(const std::string& text) {
+std::size_t decimalLength(const std::string& text) {
   const std::size_t start = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
   std::size_t end = digitsFrom(text, start);
   std::size_t digits = end - start;
@@ -37,14 +37,28 @@ double decimalNumber(const std::string& text) {
     digits += fractionEnd - end - 1;
     end = fractionEnd;
   }
-  if (digits == 0) return 0.0;
+  if (digits == 0) return 0;
   if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
     std::size_t e = end + 1;
     if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
     const std::size_t expEnd = digitsFrom(text, e);
     if (expEnd > e) end = expEnd;
   }
-  return std::strtod(text.substr(0, end).c_str(), nullptr);
+  return end;
+}
+
+double decimalNumber(const std::string& text) {
+  const std::size_t length = decimalLength(text);
+  return length == 0 ? 0.0 : std::strtod(text.substr(0, length).c_str(), nullptr);
+}
+
+std::string clipped(const std::string& word) {
+  constexpr std::size_t kShown = 100;
+  return word.size() <= kShown ? word : word.substr(0, kShown) + "...";
+}
+
+void reportLongLine(long long line, const char* label, const std::string& path) {
+  std::cerr << "Line " << line << " of " << label << path << " is longer than 64 MB." << std::endl;
 }
 
 }  // namespace velmor

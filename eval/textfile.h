@@ -13,5 +13,13 @@ bool openText(std::ifstream& in, const std::string& path, const char* label);
 // exponent), 0 when it begins with none. Hexadecimal, "inf" and "nan" are no
 // decimal numbers: they read as 0, or as the digits before them.
 double decimalNumber(const std::string& text);
+// The length of that number's text; 0 when `text` begins with none.
+std::size_t decimalLength(const std::string& text);
+
+// A word as messages show it: at most its first 100 bytes, then "...".
+std::string clipped(const std::string& word);
+
+// Writes "Line N of `label` path is longer than 64 MB." on standard error.
+void reportLongLine(long long line, const char* label, const std::string& path);
 
 }  // namespace velmor

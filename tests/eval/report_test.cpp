@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "db_reset.h"
@@ -92,6 +93,20 @@ const std::string kCompleteRun = std::string(kHead) +
                 "++++++++++++++++++++++++++++\n";
 
 TEST(Report, CompleteValidRun) { EXPECT_EQ(report(exampleDesign()), kCompleteRun); }
+
+// A short without a box adds no area; one over the whole int plane adds
+// (2^32 - 1)^2 = 2^64 - 2^33 + 1 to the 40000 there: doubles are 2048 apart
+// there, so 2^64 - 2^33 + 20 x 2048 = 18446744065119657984.
+TEST(Report, ShortAreasNeverOverflow) {
+  Database& db = exampleDesign();
+  Violation v;
+  v.type = 2;
+  db.violations.push_back(v);
+  EXPECT_EQ(report(db), kCompleteRun);
+  v.box = Box(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+  db.violations.push_back(v);
+  EXPECT_NE(report(db).find("| Area of metal shorts | 18446744065119657984 |"), std::string::npos);
+}
 
 // `text` with each line `from` replaced by `to`.
 std::string withLines(std::string text, const std::vector<std::pair<std::string, std::string>>& edits) {

@@ -32,11 +32,11 @@ TEST_F(ReadWeights, FilesSetTheNamedWeights) {
       {"io_weights_dangling_key.w", {1, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
       // '#' is a word like any other: pairs become (#,my) (weights,Wire) (3,Via).
       {"io_weights_hash.w", kOnes},
-      // Repeated key keeps the last value; a non-number is 0; a number stops at
-      // its first foreign character; unknown keys skip their value; hexadecimal,
-      // "nan" and "inf" are no decimal numbers; an exponent without digits is
-      // not part of the number.
-      {"io_weights_mixed.w", {0, -0.25, 0.5, 1, 0, 25, -2.5, 0, 9, 7, 0}},
+      // Repeated key keeps the last value; a number stops at its first foreign
+      // character (0x1A is 0); unknown keys skip their value; "abc", "nan" and
+      // "inf" are no decimal numbers and leave their weight; an exponent
+      // without digits is not part of the number.
+      {"io_weights_mixed.w", {0, -0.25, 0.5, 1, 1, 25, -2.5, 1, 9, 7, 1}},
   };
   for (const Case& c : cases) {
     *Database::get() = Database();
