@@ -54,9 +54,9 @@ void registerAll(bool groupCbk) {
   defrSetPinPropEndCbk(recordVoid);
 }
 
-using Entries = SectionsTest;
+using RegionsGroupsPinProps = SectionsTest;
 
-TEST_F(Entries, EachCallbackReceivesWhatTheFileSays) {
+TEST_F(RegionsGroupsPinProps, EachCallbackReceivesWhatTheFileSays) {
   const std::string warn = "WARNING (DEFPARS-", obsolete = " is obsolete in version 5.5 and "
       "later.\nThe DEF parser will ignore this statement. See file t.def at line ";
   const struct {
@@ -118,7 +118,7 @@ TEST_F(Entries, EachCallbackReceivesWhatTheFileSays) {
   }
 }
 
-TEST_F(Entries, HundredsOfMembersAndRectanglesFitTheParserStack) {
+TEST_F(RegionsGroupsPinProps, HundredsOfMembersAndRectanglesFitTheParserStack) {
   std::string group = "GROUPS 1 ;\n- G", region = "REGIONS 1 ;\n- R";
   for (int i = 0; i < 300; i++) {
     group += " m" + std::to_string(i);
@@ -133,9 +133,9 @@ TEST_F(Entries, HundredsOfMembersAndRectanglesFitTheParserStack) {
   EXPECT_EQ(calls()[305].size(), std::string("49 REGION R").size() + 300 * 8);
 }
 
-using EntryModel = DefiTest;
+using RegionGroupModel = DefiTest;
 
-TEST_F(EntryModel, BadIndexesReportTheirListsExactly) {
+TEST_F(RegionGroupModel, BadIndexesReportTheirListsExactly) {
   defiRegion region(data());
   region.setup("r");
   region.addRect(1, 2, 3, 4);
