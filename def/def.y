@@ -174,6 +174,9 @@ rule: design_statement
   | propdef_section
   | extension_section
   /* regions, groups, pin properties */
+  | regions_section
+  | groups_section
+  | pinprops_section
   /* blockages, slots, fills */
   /* non-default rules, styles, scan chains */
   /* assertions, constraints, I/O timings, timing disables */
@@ -2107,6 +2110,226 @@ extension_section: K_BEGINEXT
   ;
 
 /* ----- REGIONS, GROUPS, PINPROPERTIES ----- */
+
+%code {
+
+// One PROPERTY pair of a region, group or pin entry, typed by the session's definitions
+// for its kind of object; a number keeps its "%g" text beside it.
+template <class Record>
+static void addEntryProperty(defrData* d, Record& rec, const defiPropType& table,
+                             const char* kind, const char* name, const char* value,
+                             const double* number) {
+  char type = propertyType(d, table, kind, name);
+  if (number)
+    rec.addNumProperty(name, *number, NumberText(*number).text, type);
+  else
+    rec.addProperty(name, value, type);
+}
+
+// A SOFT limit of a group: kept before 5.5 when groups are read, reported when they are
+// not, and dropped from 5.5 on.
+static void groupSoftLimit(defrData* d, void (defiGroup::*set)(int), double value, int num,
+                           const char* item) {
+  if (d->VersionNum >= 5.5) return;
+  if (d->callbacks->GroupCbk)
+    (d->Group.*set)(toIntRounded(value));
+  else
+    d->defWarning(num, defrFormat("The GROUP SOFT %s statement is obsolete in version 5.5 "
+                                  "and later.\nThe DEF parser will ignore this statement.",
+                                  item).c_str());
+}
+};
+
+%type <string> region_type;
+
+regions_section: K_REGIONS NUMBER ';'
+    { CALLBACK(defData->callbacks->RegionStartCbk, defrRegionStartCbkType, toIntRounded($2)); }
+    regions K_END K_REGIONS
+    { CALLBACK(defData->callbacks->RegionEndCbk, defrRegionEndCbkType, nullptr); }
+  ;
+
+regions: %empty
+  | regions region
+  ;
+
+region: '-' set_name_mode T_STRING
+    {
+      if (defData->callbacks->RegionCbk) defData->Region.setup($3);
+      defData->regionTypeGiven = 0;
+    }
+    region_rects region_options ';'
+    { CALLBACK(defData->callbacks->RegionCbk, defrRegionCbkType, &defData->Region); }
+  ;
+
+region_rects: region_rect
+  | region_rects region_rect
+  ;
+
+region_rect: pt pt
+    { if (defData->callbacks->RegionCbk) defData->Region.addRect($1.x, $1.y, $2.x, $2.y); }
+  ;
+
+region_options: %empty
+  | region_options region_option
+  ;
+
+region_option: '+' K_TYPE region_type
+    {
+      if (defData->callbacks->RegionCbk) {
+        if (defData->regionTypeGiven)
+          SECTION_ERROR(defrWarnRegion, 6563, "The TYPE statement already exists. It has been "
+                                              "defined in the REGION statement.");
+        defData->Region.setType($3);
+      }
+      defData->regionTypeGiven = 1;
+    }
+  | '+' K_PROPERTY set_prop_mode region_props
+  ;
+
+region_type: K_FENCE { $$ = keywordText("FENCE"); }
+  | K_GUIDE { $$ = keywordText("GUIDE"); }
+  ;
+
+region_props: region_prop
+  | region_props region_prop
+  ;
+
+region_prop: T_STRING NUMBER
+    {
+      if (defData->callbacks->RegionCbk)
+        addEntryProperty(defData, defData->Region, defData->session->RegionProp, "REGION", $1,
+                         nullptr, &$2);
+    }
+  | T_STRING prop_text
+    {
+      if (defData->callbacks->RegionCbk)
+        addEntryProperty(defData, defData->Region, defData->session->RegionProp, "REGION", $1,
+                         $2, nullptr);
+    }
+  ;
+
+groups_section: K_GROUPS NUMBER ';'
+    { CALLBACK(defData->callbacks->GroupsStartCbk, defrGroupsStartCbkType, toIntRounded($2)); }
+    groups K_END K_GROUPS
+    { CALLBACK(defData->callbacks->GroupsEndCbk, defrGroupsEndCbkType, nullptr); }
+  ;
+
+groups: %empty
+  | groups group
+  ;
+
+/* Members are names, numbers and keywords included, up to the first '+' or ';'. */
+group: '-' set_name_mode T_STRING
+    {
+      if (defData->callbacks->GroupCbk) defData->Group.setup($3);
+      CALLBACK(defData->callbacks->GroupNameCbk, defrGroupNameCbkType, $3);
+      NAME_MODE(INT_MAX);
+    }
+    group_members group_options ';'
+    { CALLBACK(defData->callbacks->GroupCbk, defrGroupCbkType, &defData->Group); }
+  ;
+
+group_members: %empty
+  | group_members T_STRING
+    { CALLBACK(defData->callbacks->GroupMemberCbk, defrGroupMemberCbkType, $2); }
+  | group_members '*'
+    { CALLBACK(defData->callbacks->GroupMemberCbk, defrGroupMemberCbkType, keywordText("*")); }
+  ;
+
+group_options: %empty
+  | group_options group_option
+  ;
+
+group_option: '+' K_SOFT group_soft_limits
+  | '+' K_REGION set_name_mode pt pt
+    {
+      if (defData->VersionNum >= 5.5)
+        defData->defWarning(7027, "The GROUP REGION pt pt statement is obsolete in version 5.5 "
+                                  "and later.\nThe DEF parser will ignore this statement.");
+      else if (defData->callbacks->GroupCbk)
+        defData->Group.addRegionRect($4.x, $4.y, $5.x, $5.y);
+    }
+  | '+' K_REGION set_name_mode T_STRING
+    { if (defData->callbacks->GroupCbk) defData->Group.setRegionName($4); }
+  | '+' K_PROPERTY set_prop_mode group_props
+  | '+' K_BEGINEXT
+    {
+      CALLBACK(defData->callbacks->GroupExtCbk, defrGroupExtCbkType,
+               defData->History_text.c_str());
+    }
+  ;
+
+group_soft_limits: %empty
+  | group_soft_limits K_MAXX NUMBER
+    { groupSoftLimit(defData, &defiGroup::setMaxX, $3, 7028, "MAXX"); }
+  | group_soft_limits K_MAXY NUMBER
+    { groupSoftLimit(defData, &defiGroup::setMaxY, $3, 7029, "MAXY"); }
+  | group_soft_limits K_MAXHALFPERIMETER NUMBER
+    { groupSoftLimit(defData, &defiGroup::setPerim, $3, 7030, "MAXHALFPERIMETER"); }
+  ;
+
+group_props: group_prop
+  | group_props group_prop
+  ;
+
+group_prop: T_STRING NUMBER
+    {
+      if (defData->callbacks->GroupCbk)
+        addEntryProperty(defData, defData->Group, defData->session->GroupProp, "GROUP", $1,
+                         nullptr, &$2);
+    }
+  | T_STRING prop_text
+    {
+      if (defData->callbacks->GroupCbk)
+        addEntryProperty(defData, defData->Group, defData->session->GroupProp, "GROUP", $1, $2,
+                         nullptr);
+    }
+  ;
+
+pinprops_section: K_PINPROPERTIES NUMBER pinprops_semi
+    { CALLBACK(defData->callbacks->PinPropStartCbk, defrPinPropStartCbkType, toIntRounded($2)); }
+    pinprops K_END K_PINPROPERTIES
+    { CALLBACK(defData->callbacks->PinPropEndCbk, defrPinPropEndCbkType, nullptr); }
+  ;
+
+pinprops_semi: %empty
+  | ';'
+  ;
+
+pinprops: %empty
+  | pinprops pinprop
+  ;
+
+pinprop: '-' set_two_names T_STRING T_STRING
+    { if (defData->callbacks->PinPropCbk) defData->PinProp.setName($3, $4); }
+    pinprop_options ';'
+    {
+      CALLBACK(defData->callbacks->PinPropCbk, defrPinPropCbkType, &defData->PinProp);
+      if (defData->callbacks->PinPropCbk) defData->PinProp.clear();
+    }
+  ;
+
+pinprop_options: %empty
+  | pinprop_options '+' K_PROPERTY set_prop_mode pinprop_props
+  ;
+
+pinprop_props: pinprop_prop
+  | pinprop_props pinprop_prop
+  ;
+
+pinprop_prop: T_STRING NUMBER
+    {
+      if (defData->callbacks->PinPropCbk)
+        addEntryProperty(defData, defData->PinProp, defData->session->CompPinProp,
+                         "PINPROPERTIES", $1, nullptr, &$2);
+    }
+  | T_STRING prop_text
+    {
+      if (defData->callbacks->PinPropCbk)
+        addEntryProperty(defData, defData->PinProp, defData->session->CompPinProp,
+                         "PINPROPERTIES", $1, $2, nullptr);
+    }
+  ;
 
 /* ----- BLOCKAGES, SLOTS, FILLS ----- */
 

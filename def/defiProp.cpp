@@ -101,6 +101,7 @@ void defiPinProp::setName(const char* inst, const char* pin) {
     isPin_ = 1;
     *instName_ = '\0';
   } else {
+    isPin_ = 0;
     defiCopyToBuffer(instName_, instNameSize_, inst, defData_, true);
   }
   defiCopyToBuffer(pinName_, pinNameSize_, pin, defData_, true);

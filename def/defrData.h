@@ -18,6 +18,8 @@
 #include "def/defiVia.h"
 #include "def/defrSettings.h"
 // regions, groups, pin properties
+#include "def/defiGroup.h"
+#include "def/defiRegion.h"
 // blockages, slots, fills
 // non-default rules, styles, scan chains
 // assertions, constraints, I/O timings, timing disables
@@ -168,6 +170,10 @@ public:
   // The subnet being read; owned here so error recovery cannot leak or orphan it.
   std::unique_ptr<defiSubnet> Subnet;
   // regions, groups, pin properties
+  defiRegion Region{this};
+  defiGroup Group{this};
+  defiPinProp PinProp{this};
+  int regionTypeGiven = 0;  // the region being read has had a TYPE
 
   // blockages, slots, fills
 

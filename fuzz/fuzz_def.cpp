@@ -14,6 +14,8 @@
 #include "def/defiVia.h"
 #include "def/defrReader.h"
 // regions, groups, pin properties
+#include "def/defiGroup.h"
+#include "def/defiRegion.h"
 // blockages, slots, fills
 // non-default rules, styles, scan chains
 // assertions, constraints, I/O timings, timing disables
@@ -86,6 +88,17 @@ void setUp() {
   defrSetGcellGridCbk(onRecord<defiGcellGrid>);
   defrSetViaCbk(onRecord<defiVia>);
   // regions, groups, pin properties
+  defrSetRegionStartCbk(onInt);
+  defrSetRegionCbk(onRecord<defiRegion>);
+  defrSetRegionEndCbk(onVoid);
+  defrSetGroupsStartCbk(onInt);
+  defrSetGroupNameCbk(onText);
+  defrSetGroupMemberCbk(onText);
+  defrSetGroupCbk(onRecord<defiGroup>);
+  defrSetGroupsEndCbk(onVoid);
+  defrSetPinPropStartCbk(onInt);
+  defrSetPinPropCbk(onRecord<defiPinProp>);
+  defrSetPinPropEndCbk(onVoid);
 
   // blockages, slots, fills
 

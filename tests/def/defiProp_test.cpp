@@ -71,8 +71,7 @@ TEST_F(DefiPropTest, PinPropertyForTheDesignPin) {
   pp.clear();
   pp.setName("pin", "B");
   EXPECT_EQ(pp.isPin(), 1);
-  pp.clear();
-  pp.setName("Pin", "B");
+  pp.setName("Pin", "B");  // without clear: another instance is no design pin
   EXPECT_EQ(pp.isPin(), 0);
   EXPECT_STREQ(pp.instName(), "Pin");
 }
