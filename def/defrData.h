@@ -22,6 +22,8 @@
 // non-default rules, styles, scan chains
 // assertions, constraints, I/O timings, timing disables
 // floorplan constraints, partitions
+#include "def/defiFPC.h"
+#include "def/defiPartition.h"
 
 union DEFYYSTYPE;
 
@@ -176,6 +178,8 @@ public:
   // assertions, constraints, I/O timings, timing disables
 
   // floorplan constraints, partitions
+  defiFPC FPC{this};
+  defiPartition Partition{this};
 
 
   // Grammar working state.
