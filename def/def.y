@@ -181,6 +181,8 @@ rule: design_statement
   /* non-default rules, styles, scan chains */
   /* assertions, constraints, I/O timings, timing disables */
   /* floorplan constraints, partitions */
+  | fpc_section
+  | partitions_section
   ;
 
 design_statement: design_name
@@ -1291,6 +1293,17 @@ path_item: path_xy
         }
       }
     }
+  | K_MASK NUMBER '(' path_coords NUMBER ')'
+    {
+      if (pathStored(defData)) {
+        int use = maskCheck(defData, defrWarnSNet, $2);
+        if (use < 0) YYABORT;
+        if (use > 0) {
+          defData->Path.addMask(toIntTrunc($2));
+          defData->Path.addFlushPoint($4.x, $4.y, toIntRounded($5));
+        }
+      }
+    }
   | K_RECT '(' NUMBER NUMBER NUMBER NUMBER ')'
     {
       if (pathStored(defData)) {
@@ -2338,6 +2351,203 @@ pinprop_prop: T_STRING NUMBER
 /* ----- ASSERTIONS, CONSTRAINTS, IOTIMINGS, TIMINGDISABLES ----- */
 
 /* ----- FLOORPLANCONSTRAINTS, PARTITIONS ----- */
+
+%code {
+
+static bool fpcStored(defrData* d) { return d->callbacks->FPCCbk != nullptr; }
+static bool partitionStored(defrData* d) { return d->callbacks->PartitionCbk != nullptr; }
+
+// A member's identity; its timing items and PINS follow, and every member of the
+// partition writes into the same record.
+static void partitionMember(defrData* d, bool from, char kind, const char* inst,
+                            const char* pin) {
+  if (!partitionStored(d)) return;
+  defiPartition& p = d->Partition;
+  switch (kind) {
+    case 'L': from ? p.setFromClockPin(inst, pin) : p.setToClockPin(inst, pin); break;
+    case 'C': from ? p.setFromCompPin(inst, pin) : p.setToCompPin(inst, pin); break;
+    default: from ? p.setFromIOPin(pin) : p.setToIOPin(pin); break;
+  }
+}
+};
+
+%type <string> fpc_direction turnoff_setup turnoff_hold;
+%type <integer> clock_pin_dir comp_pin_dir io_pin_dir;
+
+fpc_section: K_FPC NUMBER ';'
+    { CALLBACK(defData->callbacks->FPCStartCbk, defrFPCStartCbkType, toIntRounded($2)); }
+    fpc_rules K_END K_FPC
+    { CALLBACK(defData->callbacks->FPCEndCbk, defrFPCEndCbkType, nullptr); }
+  ;
+
+fpc_rules: %empty
+  | fpc_rules fpc_rule
+  ;
+
+fpc_rule: '-' set_name_mode T_STRING fpc_direction
+    { if (fpcStored(defData)) defData->FPC.setName($3, $4); }
+    fpc_constraint fpc_corners ';'
+    { CALLBACK(defData->callbacks->FPCCbk, defrFPCCbkType, &defData->FPC); }
+  ;
+
+fpc_direction: K_HORIZONTAL { $$ = keywordText("HORIZONTAL"); }
+  | K_VERTICAL { $$ = keywordText("VERTICAL"); }
+  ;
+
+fpc_constraint: K_ALIGN
+    { if (fpcStored(defData)) defData->FPC.setAlign(); }
+  | K_MAX NUMBER
+    { if (fpcStored(defData)) defData->FPC.setMax($2); }
+  | K_MIN NUMBER
+    { if (fpcStored(defData)) defData->FPC.setMin($2); }
+  | K_EQUAL NUMBER
+    { if (fpcStored(defData)) defData->FPC.setEqual($2); }
+  ;
+
+fpc_corners: %empty
+  | fpc_corners '+' K_BOTTOMLEFT
+    { if (fpcStored(defData)) defData->FPC.setDoingBottomLeft(); }
+    fpc_parts
+  | fpc_corners '+' K_TOPRIGHT
+    { if (fpcStored(defData)) defData->FPC.setDoingTopRight(); }
+    fpc_parts
+  ;
+
+fpc_parts: %empty
+  | fpc_parts fpc_part
+  ;
+
+fpc_part: '(' K_ROWS set_name_mode T_STRING ')'
+    { if (fpcStored(defData)) defData->FPC.addRow($4); }
+  | '(' fpc_comps set_name_mode T_STRING ')'
+    { if (fpcStored(defData)) defData->FPC.addComps($4); }
+  ;
+
+/* COMPS is no keyword: the word is checked here, like a keyword in any case. */
+fpc_comps: T_STRING
+    {
+      if (strcasecmp($1, "COMPS") != 0) {
+        defyyerror(defData, "syntax error");
+        YYERROR;
+      }
+    }
+  ;
+
+partitions_section: K_PARTITIONS NUMBER ';'
+    {
+      CALLBACK(defData->callbacks->PartitionsStartCbk, defrPartitionsStartCbkType,
+               toIntRounded($2));
+    }
+    partition_rules K_END K_PARTITIONS
+    { CALLBACK(defData->callbacks->PartitionsEndCbk, defrPartitionsEndCbkType, nullptr); }
+  ;
+
+partition_rules: %empty
+  | partition_rules partition_rule
+  ;
+
+partition_rule: '-' set_name_mode T_STRING
+    { if (partitionStored(defData)) defData->Partition.setName($3); }
+    partition_turnoff partition_members ';'
+    { CALLBACK(defData->callbacks->PartitionCbk, defrPartitionCbkType, &defData->Partition); }
+  ;
+
+partition_turnoff: %empty
+  | K_TURNOFF turnoff_setup turnoff_hold
+    { if (partitionStored(defData)) defData->Partition.addTurnOff($2, $3); }
+  ;
+
+turnoff_setup: %empty { $$ = keywordText(" "); }
+  | K_SETUPRISE { $$ = keywordText("R"); }
+  | K_SETUPFALL { $$ = keywordText("F"); }
+  ;
+
+turnoff_hold: %empty { $$ = keywordText(" "); }
+  | K_HOLDRISE { $$ = keywordText("R"); }
+  | K_HOLDFALL { $$ = keywordText("F"); }
+  ;
+
+partition_members: %empty
+  | partition_members partition_member
+  ;
+
+/* Each member's setter runs at its names, before the lists that can wear out the lexer's
+   ring of value texts. */
+partition_member: '+' clock_pin_dir set_two_names T_STRING T_STRING
+    { partitionMember(defData, $2, 'L', $4, $5); }
+    clock_edge clock_limits K_PINS set_all_names partition_pins
+  | '+' comp_pin_dir set_two_names T_STRING T_STRING
+    { partitionMember(defData, $2, 'C', $4, $5); }
+    comp_timings
+  | '+' io_pin_dir set_name_mode T_STRING
+    { partitionMember(defData, $2, 'I', nullptr, $4); }
+    io_timings
+  | '+' K_BEGINEXT
+    {
+      CALLBACK(defData->callbacks->PartitionsExtCbk, defrPartitionsExtCbkType,
+               defData->History_text.c_str());
+    }
+  ;
+
+clock_pin_dir: K_FROMCLOCKPIN { $$ = 1; }
+  | K_TOCLOCKPIN { $$ = 0; }
+  ;
+
+comp_pin_dir: K_FROMCOMPPIN { $$ = 1; }
+  | K_TOCOMPPIN { $$ = 0; }
+  ;
+
+io_pin_dir: K_FROMIOPIN { $$ = 1; }
+  | K_TOIOPIN { $$ = 0; }
+  ;
+
+/* The edge is not kept. */
+clock_edge: K_RISE
+  | K_FALL
+  ;
+
+clock_limits: %empty
+  | clock_limits K_MIN NUMBER NUMBER
+    { if (partitionStored(defData)) defData->Partition.setMin($3, $4); }
+  | clock_limits K_MAX NUMBER NUMBER
+    { if (partitionStored(defData)) defData->Partition.setMax($3, $4); }
+  ;
+
+partition_pins: partition_pin
+  | partition_pins partition_pin
+  ;
+
+partition_pin: T_STRING
+    { if (partitionStored(defData)) defData->Partition.addPin($1); }
+  ;
+
+comp_timings: comp_timing
+  | comp_timings comp_timing
+  ;
+
+comp_timing: K_RISEMIN NUMBER NUMBER
+    { if (partitionStored(defData)) defData->Partition.addRiseMinRange($2, $3); }
+  | K_FALLMIN NUMBER NUMBER
+    { if (partitionStored(defData)) defData->Partition.addFallMinRange($2, $3); }
+  | K_RISEMAX NUMBER NUMBER
+    { if (partitionStored(defData)) defData->Partition.addRiseMaxRange($2, $3); }
+  | K_FALLMAX NUMBER NUMBER
+    { if (partitionStored(defData)) defData->Partition.addFallMaxRange($2, $3); }
+  ;
+
+io_timings: %empty
+  | io_timings io_timing
+  ;
+
+io_timing: K_RISEMIN NUMBER
+    { if (partitionStored(defData)) defData->Partition.addRiseMin($2); }
+  | K_FALLMIN NUMBER
+    { if (partitionStored(defData)) defData->Partition.addFallMin($2); }
+  | K_RISEMAX NUMBER
+    { if (partitionStored(defData)) defData->Partition.addRiseMax($2); }
+  | K_FALLMAX NUMBER
+    { if (partitionStored(defData)) defData->Partition.addFallMax($2); }
+  ;
 
 /* ===================================================================================== *
  * End of the section rules.                                                            *

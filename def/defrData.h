@@ -24,6 +24,8 @@
 // non-default rules, styles, scan chains
 // assertions, constraints, I/O timings, timing disables
 // floorplan constraints, partitions
+#include "def/defiFPC.h"
+#include "def/defiPartition.h"
 
 union DEFYYSTYPE;
 
@@ -182,6 +184,8 @@ public:
   // assertions, constraints, I/O timings, timing disables
 
   // floorplan constraints, partitions
+  defiFPC FPC{this};
+  defiPartition Partition{this};
 
 
   // Grammar working state.

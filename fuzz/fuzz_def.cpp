@@ -20,6 +20,8 @@
 // non-default rules, styles, scan chains
 // assertions, constraints, I/O timings, timing disables
 // floorplan constraints, partitions
+#include "def/defiFPC.h"
+#include "def/defiPartition.h"
 
 using namespace LefDefParser;
 
@@ -107,6 +109,12 @@ void setUp() {
   // assertions, constraints, I/O timings, timing disables
 
   // floorplan constraints, partitions
+  defrSetFPCStartCbk(onInt);
+  defrSetFPCCbk(onRecord<defiFPC>);
+  defrSetFPCEndCbk(onVoid);
+  defrSetPartitionsStartCbk(onInt);
+  defrSetPartitionCbk(onRecord<defiPartition>);
+  defrSetPartitionsEndCbk(onVoid);
 
   defrInit();
 }

@@ -69,18 +69,19 @@ TEST_F(Nets, WithoutPathsInTheNetThePathCallbackGetsEachPath) {
 }
 
 // A '*' takes the coordinate of the point before, across NEW too; an extension makes a
-// flush point; halves round away from zero.
+// flush point, after a MASK too; halves round away from zero.
 TEST_F(Nets, RepeatedCoordinatesAndFlushPoints) {
   defrSetPathCbk(record<defiPath>);
   EXPECT_EQ(defrtest::readText("VERSION 5.8 ;\nDESIGN d ;\nNETS 1 ;\n- a + ROUTED M1 ( 10 20 ) "
                                "( * * ) ( 40 * 5 ) ( * 60 7 ) ( * 70.5 ) ( 1.5 * )\n"
-                               "  NEW M2 ( * * 3 ) ( -2.5 * ) ;\nEND NETS\nEND DESIGN\n"),
+                               "  NEW M2 ( * * 3 ) ( -2.5 * ) MASK 2 ( 6 7 8 ) MASK 1 ( * * 9 )"
+                               " ;\nEND NETS\nEND DESIGN\n"),
             0);
   std::vector<std::string> expected = {
       "15 1",
       "17 a",
       "21 { L:M1 P:10,20 P:10,20 F:40,20,5 F:40,60,7 P:40,71 P:2,71 }",
-      "21 { L:M2 F:2,71,3 P:-3,71 }",
+      "21 { L:M2 F:2,71,3 P:-3,71 M:2 F:6,7,8 M:1 F:6,7,9 }",
       "16 NET a WIRE ROUTED",
       "20",
   };

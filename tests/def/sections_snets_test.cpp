@@ -26,7 +26,8 @@ TEST_F(SpecialNets, WiringShapesAndTheirAttributes) {
       // the SHAPE at the end of VDD does not reach the rectangle of VSS.
       "52 NET VDD (* VDD) SOURCE USER PATTERN TRUNK WEIGHT 3 USE POWER STYLE 1 VOLTAGE 1500 "
       "SPACING M1 50 10 20 WIRE ROUTED { L:M1 W:300 S:STRIPE P:0,0 P:1000,0 V:VIA12 "
-      "D:2,3,10,20 } { L:M2 W:200 F:0,0,0 F:0,500,100 } RECT M3 0,0 10,10 m0 SHIELD/VSS/ "
+      "D:2,3,10,20 } { L:M2 W:200 F:0,0,0 F:0,500,100 M:3 F:0,600,50 } "
+      "RECT M3 0,0 10,10 m0 SHIELD/VSS/ "
       "RECT M3 20,20 30,30 m0 ROUTED// POLYGON M4 0,0 10,0 10,10 m2 ROUTED//RING "
       "VIA VIA34 FS 5,5 15,5 m000 FIXED// kind=core:S",
       "17 VSS",
