@@ -20,6 +20,8 @@
 // regions, groups, pin properties
 // blockages, slots, fills
 // non-default rules, styles, scan chains
+#include "def/defiNonDefault.h"
+#include "def/defiScanchain.h"
 // assertions, constraints, I/O timings, timing disables
 // floorplan constraints, partitions
 
@@ -172,6 +174,10 @@ public:
   // blockages, slots, fills
 
   // non-default rules, styles, scan chains
+  defiNonDefault NonDefault{this};
+  defiStyles Styles;
+  defiScanchain Scanchain{this};
+  int scanOrdered = 0;  // the IN, OUT and BITS pairs being read belong to an ORDERED list
 
   // assertions, constraints, I/O timings, timing disables
 
