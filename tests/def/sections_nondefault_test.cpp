@@ -1,5 +1,5 @@
-// NONDEFAULTRULES and STYLES: what their callbacks receive, their version gates, and the
-// rule record's index messages, clamps and guards.
+// NONDEFAULTRULES and STYLES: what their callbacks receive and their version gates; the rule
+// record's index messages, clamps and guards.
 #include <climits>
 
 #include "def/defiNonDefault.h"
@@ -51,20 +51,20 @@ TEST_F(NonDefaultRules, RulesAndStylesReachTheirCallbacks) {
                 "  SPACING 0.3 DIAGWIDTH 0.5 SPACING 0.6 + VIA v1 + VIARULE vr1\n"
                 "  + MINCUTS V1 2.7 ;\n"
                 "- LAYER + LAYER M1 WIDTH 0.2 SPACING 0.3 + LAYER 17 WIDTH 0.4 WIREEXT 0.1\n"
-                "  + PROPERTY ndp 7 undef \"a b\" ;\n"
+                "  + PROPERTY ndp 1234567 undef \"a b\" ;\n"
                 "END NONDEFAULTRULES\n"
                 "STYLES 2 ;\n"
                 "- STYLE 2.9 ( 30 10 ) ( 10 30 ) ( * 5 ) ( 7 * ) ;\n"
                 "- STYLE 1 ( 30 10 ) ( 10 30 ) ;\n"
                 "END STYLES\nEND DESIGN\n"),
             0);
-  // The second rule's M2 slot held every flag of the first rule: none survives, and the
-  // lists of the first rule are gone.
+  // The slot of "17" held every flag of M2 in the first rule: none survives.
   std::vector<std::string> expected = {
       "95 3",
       "96 NDR wide HARDSPACING LAYER M1 1 LAYER M2 2 DIAG 0.5 SPACING 0.6 WIREEXT 0.7 VIA v1 "
       "VIARULE vr1 MINCUTS V1 2",
-      "96 NDR LAYER LAYER M1 0.2 SPACING 0.3 LAYER 17 0.4 WIREEXT 0.1 ndp=7:I#7 undef=a b:N",
+      "96 NDR LAYER LAYER M1 0.2 SPACING 0.3 LAYER 17 0.4 WIREEXT 0.1 "
+      "ndp=1.23457e+06:I#1.23457e+06 undef=a b:N",
       "97",
       "98 2",
       "99 STYLE 2 30,10 10,30 10,5 7,5",
@@ -87,7 +87,8 @@ TEST_F(NonDefaultRules, OldFilesGateOnTheStartCallback) {
     int result;
     std::vector<std::string> calls;
     std::string errors;
-  } cases[] = {
+  };
+  const Case cases[] = {
       {ndr, true, 1, {},
        "ERROR (DEFPARS-6545): The NONDEFAULTRULE statement is available in version 5.6 and "
        "later.\nHowever, your DEF file is defined with version 5.5. Error in file t.def at line "
@@ -111,48 +112,35 @@ TEST_F(NonDefaultRules, OldFilesGateOnTheStartCallback) {
   }
 }
 
-}  // namespace
-}  // namespace sections
-
-namespace {
-
-using LefDefParser::defiNonDefault;
 using DefiNonDefaultTest = DefiTest;
 
-TEST_F(DefiNonDefaultTest, ValuesTruncateTowardZeroWithinTheIntRange) {
-  defiNonDefault rule(data());
-  // Without a layer the value setters have nothing to change.
-  rule.addWidth(5);
-  rule.addSpacing(5);
-  EXPECT_EQ(rule.numLayers(), 0);
-  const double widths[] = {0.9, -1.5, 3e9, -1e300};
-  const int expected[] = {0, -1, INT_MAX, INT_MIN};
-  for (int i = 0; i < 4; i++) {
-    rule.addLayer("M1");
-    rule.addWidth(widths[i]);
-    rule.addWireExt(widths[i]);
-    EXPECT_EQ(rule.layerWidthVal(i), expected[i]);
-    EXPECT_EQ(rule.layerWireExtVal(i), expected[i]);
-    EXPECT_EQ(rule.layerSpacingVal(i), 0);
-  }
-  EXPECT_TRUE(errors().empty());
-}
-
-TEST_F(DefiNonDefaultTest, PropertiesStayAsWrittenAndBadIndexesAreReported) {
+// Values truncate toward zero within the int range; properties stay as written while names
+// fold; the layer setters ignore a rule without a layer.
+TEST_F(DefiNonDefaultTest, ValuesPropertiesAndBadIndexes) {
   caseInsensitive();
   defiNonDefault rule(data());
   rule.setName("r1");
-  rule.setName("wide");  // the first name is freed, not kept
-  rule.addVia("via12");
+  rule.setName("wide");
+  rule.addWidth(5);
+  rule.addSpacing(5);
+  const double widths[] = {0.9, -1.5, 3e9, -1e300};
+  const int expected[] = {0, -1, INT_MAX, INT_MIN};
+  for (int i = 0; i < 4; i++) {
+    rule.addLayer("m1");
+    rule.addWidth(widths[i]);
+    EXPECT_EQ(rule.layerWidthVal(i), expected[i]);
+  }
   rule.addProperty("lowName", "lowValue", 'S');
-  EXPECT_EQ(sections::describe(rule), "NDR WIDE VIA VIA12 lowName=lowValue:S");
-  EXPECT_EQ(rule.viaName(1), nullptr);
+  EXPECT_EQ(describe(rule), "NDR WIDE LAYER M1 0.9 LAYER M1 -1.5 LAYER M1 3e+09 LAYER M1 -1e+300 "
+                            "lowName=lowValue:S");
+  EXPECT_EQ(rule.viaName(rule.numVias()), nullptr);
   EXPECT_EQ(rule.propName(-1), nullptr);
-  EXPECT_EQ(errors(), (std::vector<std::string>{
-      "ERROR (DEFPARS-6090): The index number 1 specified for the NONDEFAULT LAYER is invalid.\n"
-      "Valid index is from 0 to 1. Specify a valid index number and then try again.",
+  EXPECT_EQ(DefiTest::errors(), (std::vector<std::string>{
+      "ERROR (DEFPARS-6090): The index number 0 specified for the NONDEFAULT LAYER is invalid.\n"
+      "Valid index is from 0 to 0. Specify a valid index number and then try again.",
       "ERROR (DEFPARS-6091): The index number -1 specified for the NONDEFAULT PROPERTY is "
       "invalid.\nValid index is from 0 to 1. Specify a valid index number and then try again."}));
 }
 
 }  // namespace
+}  // namespace sections
