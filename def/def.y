@@ -2235,15 +2235,15 @@ styles_section: K_STYLES NUMBER ';'
         CALLBACK(defData->callbacks->StylesStartCbk, defrStylesStartCbkType, toIntRounded($2));
       }
     }
-    styles K_END K_STYLES
+    style_entries K_END K_STYLES
     { CALLBACK(defData->callbacks->StylesEndCbk, defrStylesEndCbkType, nullptr); }
   ;
 
-styles: %empty
-  | styles style
+style_entries: %empty
+  | style_entries style_entry
   ;
 
-style: '-' K_STYLE NUMBER
+style_entry: '-' K_STYLE NUMBER
     {
       if (defData->callbacks->StylesCbk) defData->Styles.setStyle(toIntTrunc($3));
       defData->Geometries.Reset();
