@@ -179,6 +179,9 @@ rule: design_statement
   | pinprops_section
   /* blockages, slots, fills */
   /* non-default rules, styles, scan chains */
+  | nondefault_section
+  | styles_section
+  | scanchains_section
   /* assertions, constraints, I/O timings, timing disables */
   /* floorplan constraints, partitions */
   | fpc_section
@@ -2347,6 +2350,258 @@ pinprop_prop: T_STRING NUMBER
 /* ----- BLOCKAGES, SLOTS, FILLS ----- */
 
 /* ----- NONDEFAULTRULES, STYLES, SCANCHAINS ----- */
+
+%code {
+
+// The IN, OUT or BITS pair of a floating or ordered scan instance; only the all-capital and
+// all-small spellings count. BITS keeps the leading integer of its text (0 without one).
+static void scanPair(defrData* d, const char* word, const char* value) {
+  defiScanchain& c = d->Scanchain;
+  const bool ordered = d->scanOrdered != 0;
+  if (!strcmp(word, "IN") || !strcmp(word, "in")) {
+    ordered ? c.addOrderedIn(value) : c.addFloatingIn(value);
+  } else if (!strcmp(word, "OUT") || !strcmp(word, "out")) {
+    ordered ? c.addOrderedOut(value) : c.addFloatingOut(value);
+  } else if (!strcmp(word, "BITS") || !strcmp(word, "bits")) {
+    long v = strtol(value, nullptr, 10);
+    int bits = v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : static_cast<int>(v);
+    ordered ? c.setOrderedBits(bits) : c.setFloatingBits(bits);
+  }
+}
+
+static bool nonDefaultStored(defrData* d) { return d->callbacks->NonDefaultCbk != nullptr; }
+static bool scanStored(defrData* d) { return d->callbacks->ScanchainCbk != nullptr; }
+
+};
+
+%type <string> scan_pin_opt;
+%type <integer> scan_maxbits;
+
+nondefault_section: K_NONDEFAULTRULES NUMBER ';'
+    {
+      if (defData->VersionNum < 5.6) {
+        if (defData->callbacks->NonDefaultStartCbk)
+          SECTION_ERROR(defrWarnNonDefault, 6545, defrFormat("The NONDEFAULTRULE statement is "
+              "available in version 5.6 and later.\nHowever, your DEF file is defined with "
+              "version %g.", defData->VersionNum));
+      } else {
+        CALLBACK(defData->callbacks->NonDefaultStartCbk, defrNonDefaultStartCbkType,
+                 toIntRounded($2));
+      }
+    }
+    nondefault_rules K_END K_NONDEFAULTRULES
+    { CALLBACK(defData->callbacks->NonDefaultEndCbk, defrNonDefaultEndCbkType, nullptr); }
+  ;
+
+nondefault_rules: nondefault_rule
+  | nondefault_rules nondefault_rule
+  ;
+
+nondefault_rule: '-' set_name_mode T_STRING
+    {
+      if (nonDefaultStored(defData)) {
+        defData->NonDefault.clear();
+        defData->NonDefault.setName($3);
+      }
+    }
+    nondefault_options ';'
+    { CALLBACK(defData->callbacks->NonDefaultCbk, defrNonDefaultCbkType, &defData->NonDefault); }
+  ;
+
+nondefault_options: %empty
+  | nondefault_options nondefault_option
+  ;
+
+nondefault_option: '+' K_HARDSPACING
+    { if (nonDefaultStored(defData)) defData->NonDefault.setHardspacing(); }
+  | '+' K_LAYER set_name_mode T_STRING K_WIDTH NUMBER
+    {
+      if (nonDefaultStored(defData)) {
+        defData->NonDefault.addLayer($4);
+        defData->NonDefault.addWidth($6);
+      }
+    }
+    nondefault_layer_items
+  | '+' K_VIA set_name_mode T_STRING
+    { if (nonDefaultStored(defData)) defData->NonDefault.addVia($4); }
+  | '+' K_VIARULE set_name_mode T_STRING
+    { if (nonDefaultStored(defData)) defData->NonDefault.addViaRule($4); }
+  | '+' K_MINCUTS set_name_mode T_STRING NUMBER
+    { if (nonDefaultStored(defData)) defData->NonDefault.addMinCuts($4, toIntTrunc($5)); }
+  | '+' K_PROPERTY set_prop_mode nondefault_props
+  ;
+
+nondefault_layer_items: %empty
+  | nondefault_layer_items K_DIAGWIDTH NUMBER
+    { if (nonDefaultStored(defData)) defData->NonDefault.addDiagWidth($3); }
+  | nondefault_layer_items K_SPACING NUMBER
+    { if (nonDefaultStored(defData)) defData->NonDefault.addSpacing($3); }
+  | nondefault_layer_items K_WIREEXT NUMBER
+    { if (nonDefaultStored(defData)) defData->NonDefault.addWireExt($3); }
+  ;
+
+nondefault_props: nondefault_prop
+  | nondefault_props nondefault_prop
+  ;
+
+nondefault_prop: T_STRING NUMBER
+    {
+      if (nonDefaultStored(defData)) {
+        NumberText value($2);
+        defData->NonDefault.addNumProperty($1, $2, value.text,
+            propertyType(defData, defData->session->NDefProp, "NONDEFAULTRULE", $1));
+      }
+    }
+  | T_STRING prop_text
+    {
+      if (nonDefaultStored(defData))
+        defData->NonDefault.addProperty($1, $2,
+            propertyType(defData, defData->session->NDefProp, "NONDEFAULTRULE", $1));
+    }
+  ;
+
+styles_section: K_STYLES NUMBER ';'
+    {
+      if (defData->VersionNum < 5.6) {
+        if (defData->callbacks->StylesStartCbk)
+          SECTION_ERROR(defrWarnStyles, 6546, defrFormat("The STYLES statement is available in "
+              "version 5.6 and later.\nHowever, your DEF file is defined with version %g",
+              defData->VersionNum));
+      } else {
+        CALLBACK(defData->callbacks->StylesStartCbk, defrStylesStartCbkType, toIntRounded($2));
+      }
+    }
+    style_entries K_END K_STYLES
+    { CALLBACK(defData->callbacks->StylesEndCbk, defrStylesEndCbkType, nullptr); }
+  ;
+
+style_entries: %empty
+  | style_entries style_entry
+  ;
+
+style_entry: '-' K_STYLE NUMBER
+    {
+      if (defData->callbacks->StylesCbk) defData->Styles.setStyle(toIntTrunc($3));
+      defData->Geometries.Reset();
+    }
+    first_pt pt_list ';'
+    {
+      if (defData->VersionNum >= 5.6 && defData->callbacks->StylesCbk) {
+        defData->Styles.setPolygon(&defData->Geometries);
+        CALLBACK(defData->callbacks->StylesCbk, defrStylesCbkType, &defData->Styles);
+      }
+    }
+  ;
+
+scanchains_section: K_SCANCHAINS NUMBER ';'
+    {
+      CALLBACK(defData->callbacks->ScanchainsStartCbk, defrScanchainsStartCbkType,
+               toIntRounded($2));
+    }
+    scanchains K_END K_SCANCHAINS
+    {
+      NAME_MODE(0);
+      CALLBACK(defData->callbacks->ScanchainsEndCbk, defrScanchainsEndCbkType, nullptr);
+    }
+  ;
+
+scanchains: %empty
+  | scanchains scanchain
+  ;
+
+scanchain: '-' set_name_mode T_STRING
+    { if (scanStored(defData)) defData->Scanchain.setName($3); }
+    scan_members ';'
+    { CALLBACK(defData->callbacks->ScanchainCbk, defrScanchainCbkType, &defData->Scanchain); }
+  ;
+
+scan_members: %empty
+  | scan_members scan_member
+  ;
+
+scan_member: '+' K_START set_two_names T_STRING scan_pin_opt
+    { if (scanStored(defData)) defData->Scanchain.setStart($4, $5); }
+  | '+' K_STOP set_two_names T_STRING scan_pin_opt
+    { if (scanStored(defData)) defData->Scanchain.setStop($4, $5); }
+  | '+' K_COMMONSCANPINS set_common_pins common_pins
+  | '+' K_FLOATING set_all_names { defData->scanOrdered = 0; } scan_insts
+  | '+' K_ORDERED set_all_names
+    {
+      defData->scanOrdered = 1;
+      if (scanStored(defData)) defData->Scanchain.addOrderedList();
+    }
+    scan_insts
+  | '+' K_PARTITION set_name_mode T_STRING scan_maxbits
+    {
+      if (scanStored(defData)) {
+        if (defData->VersionNum < 5.5)
+          SECTION_ERROR(defrWarnScanchain, 6538, defrFormat("The PARTITION statement is "
+              "available in version 5.5 and later.\nHowever, your DEF file is defined with "
+              "version %g", defData->VersionNum));
+        defData->Scanchain.setPartition($4, $5);
+      }
+    }
+  | '+' K_BEGINEXT
+    {
+      CALLBACK(defData->callbacks->ScanChainExtCbk, defrScanChainExtCbkType,
+               defData->History_text.c_str());
+    }
+  ;
+
+scan_pin_opt: %empty { $$ = keywordText(""); }
+  | T_STRING
+  ;
+
+/* The two parenthesised pairs: ( IN pin ) and ( OUT pin ). */
+set_common_pins: %empty { NAME_MODE(10); }
+  ;
+
+common_pins: %empty
+  | common_pin
+  | common_pin common_pin
+  ;
+
+common_pin: '(' T_STRING T_STRING ')'
+    {
+      if (scanStored(defData)) {
+        if (!strcmp($2, "IN") || !strcmp($2, "in"))
+          defData->Scanchain.setCommonIn($3);
+        else if (!strcmp($2, "OUT") || !strcmp($2, "out"))
+          defData->Scanchain.setCommonOut($3);
+      }
+    }
+  ;
+
+/* Every word of the list is a name, numbers included, up to the next '+' or ';'. */
+scan_insts: scan_inst
+  | scan_insts scan_inst
+  ;
+
+scan_inst: T_STRING
+    {
+      if (scanStored(defData)) {
+        if (defData->scanOrdered)
+          defData->Scanchain.addOrderedInst($1);
+        else
+          defData->Scanchain.addFloatingInst($1);
+      }
+    }
+    scan_pairs
+  ;
+
+scan_pairs: %empty
+  | scan_pair
+  | scan_pair scan_pair
+  | scan_pair scan_pair scan_pair
+  ;
+
+scan_pair: '(' T_STRING T_STRING ')'
+    { if (scanStored(defData)) scanPair(defData, $2, $3); }
+  ;
+
+scan_maxbits: %empty { $$ = -1; }
+  | K_MAXBITS NUMBER { $$ = toIntRounded($2); }
+  ;
 
 /* ----- ASSERTIONS, CONSTRAINTS, IOTIMINGS, TIMINGDISABLES ----- */
 

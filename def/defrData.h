@@ -22,6 +22,8 @@
 #include "def/defiRegion.h"
 // blockages, slots, fills
 // non-default rules, styles, scan chains
+#include "def/defiNonDefault.h"
+#include "def/defiScanchain.h"
 // assertions, constraints, I/O timings, timing disables
 // floorplan constraints, partitions
 #include "def/defiFPC.h"
@@ -180,6 +182,10 @@ public:
   // blockages, slots, fills
 
   // non-default rules, styles, scan chains
+  defiNonDefault NonDefault{this};
+  defiStyles Styles;
+  defiScanchain Scanchain{this};
+  int scanOrdered = 0;  // the IN, OUT and BITS pairs being read belong to an ORDERED list
 
   // assertions, constraints, I/O timings, timing disables
 

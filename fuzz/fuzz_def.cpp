@@ -18,6 +18,8 @@
 #include "def/defiRegion.h"
 // blockages, slots, fills
 // non-default rules, styles, scan chains
+#include "def/defiNonDefault.h"
+#include "def/defiScanchain.h"
 // assertions, constraints, I/O timings, timing disables
 // floorplan constraints, partitions
 #include "def/defiFPC.h"
@@ -105,6 +107,18 @@ void setUp() {
   // blockages, slots, fills
 
   // non-default rules, styles, scan chains
+  for (auto set : {defrSetNonDefaultStartCbk, defrSetStylesStartCbk, defrSetScanchainsStartCbk})
+    set(onInt);
+  for (auto set : {defrSetNonDefaultEndCbk, defrSetStylesEndCbk, defrSetScanchainsEndCbk})
+    set(onVoid);
+  defrSetNonDefaultCbk(onRecord<defiNonDefault>);
+  defrSetScanchainCbk(onRecord<defiScanchain>);
+  defrSetStylesCbk([](defrCallbackType_e, defiStyles* style, void*) {
+    defiPointList pts = style->getPolygon();
+    for (int i = 0; i < pts.numPoints; i++)
+      fprintf(sink, "%d %d %d", style->style(), pts.x[i], pts.y[i]);
+    return 0;
+  });
 
   // assertions, constraints, I/O timings, timing disables
 

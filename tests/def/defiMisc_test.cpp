@@ -153,6 +153,9 @@ TEST_F(DefiStylesTest, ShorterPolygonReplacesTheLongerOne) {
   style.clear();
   EXPECT_EQ(style.style(), 0);
   EXPECT_EQ(style.getPolygon().numPoints, 0);
+  style.setPolygon(&g);  // after clear the list is built anew
+  EXPECT_EQ(style.getPolygon().numPoints, 5);
+  EXPECT_EQ(style.getPolygon().y[4], 56);
 }
 
 using DefiSiteTest = DefiTest;
