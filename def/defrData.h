@@ -19,6 +19,9 @@
 #include "def/defrSettings.h"
 // regions, groups, pin properties
 // blockages, slots, fills
+#include "def/defiBlockage.h"
+#include "def/defiFill.h"
+#include "def/defiSlot.h"
 // non-default rules, styles, scan chains
 // assertions, constraints, I/O timings, timing disables
 // floorplan constraints, partitions
@@ -170,6 +173,16 @@ public:
   // regions, groups, pin properties
 
   // blockages, slots, fills
+  defiBlockage Blockage{this};
+  defiSlot Slot{this};
+  defiFill Fill{this};
+  // Options seen in the blockage being read: the one-option kinds below 5.8, and the
+  // exclusive pairs (SLOTS or FILLS, SOFT or PARTIAL) in 5.8.
+  int blockageLayerKind = 0;
+  int blockageLayerSpacing = 0;  // SPACING or DESIGNRULEWIDTH
+  int blockageSlotsOrFills = 0;
+  int blockagePlacementKind = 0;
+  int blockageSoftOrPartial = 0;
 
   // non-default rules, styles, scan chains
 
