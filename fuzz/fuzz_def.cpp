@@ -15,6 +15,9 @@
 #include "def/defrReader.h"
 // regions, groups, pin properties
 // blockages, slots, fills
+#include "def/defiBlockage.h"
+#include "def/defiFill.h"
+#include "def/defiSlot.h"
 // non-default rules, styles, scan chains
 // assertions, constraints, I/O timings, timing disables
 // floorplan constraints, partitions
@@ -88,6 +91,11 @@ void setUp() {
   // regions, groups, pin properties
 
   // blockages, slots, fills
+  for (auto set : {defrSetBlockageStartCbk, defrSetSlotStartCbk, defrSetFillStartCbk}) set(onInt);
+  for (auto set : {defrSetBlockageEndCbk, defrSetSlotEndCbk, defrSetFillEndCbk}) set(onVoid);
+  defrSetBlockageCbk(onRecord<defiBlockage>);
+  defrSetSlotCbk(onRecord<defiSlot>);
+  defrSetFillCbk(onRecord<defiFill>);
 
   // non-default rules, styles, scan chains
 

@@ -24,11 +24,10 @@ std::string describe(const defiBlockage& b) {
     out += format(" PLACEMENT PARTIAL %d:%g", b.hasPartial(), b.placementMaxDensity());
   if (b.hasComponent())
     out += format(" COMPONENT %s/%s", b.layerComponentName(), b.placementComponentName());
-  if (b.hasSlots()) out += " SLOTS";
-  if (b.hasFills()) out += " FILLS";
-  if (b.hasPushdown()) out += " PUSHDOWN";
-  if (b.hasExceptpgnet()) out += " EXCEPTPGNET";
-  if (b.hasSoft()) out += " SOFT";
+  for (auto f : {std::make_pair(b.hasSlots(), " SLOTS"), {b.hasFills(), " FILLS"},
+                 {b.hasPushdown(), " PUSHDOWN"}, {b.hasExceptpgnet(), " EXCEPTPGNET"},
+                 {b.hasSoft(), " SOFT"}})
+    if (f.first) out += f.second;
   if (b.hasSpacing()) out += format(" SPACING %d", b.minSpacing());
   if (b.hasDesignRuleWidth()) out += format(" DRW %d", b.designRuleWidth());
   if (b.hasMask()) out += format(" MASK %d", b.mask());
@@ -126,10 +125,13 @@ TEST_F(Shapes, OptionsRefusedByVersionOrCombination) {
       "The defined BLOCKAGES PLACEMENT statement has either COMPONENT, PUSHDOWN, SOFT or "
       "PARTIAL defined.\nOnly one of these statements is allowed per LAYER. Updated the DEF "
       "file to define a valid BLOCKAGES PLACEMENT statement.";
+  const char* const k7415 = "The MASK statement is available in version 5.8 and later.\nHowever, "
+                           "your DEF file is defined with version 5.7";
   const struct {
     const char *version, *section, *entry;
     int num;
     const char *text, *token;
+    bool withoutEntryCallbacks = false;  // masks are checked all the same
   } cases[] = {
       {"5.7", "BLOCKAGES", "- LAYER M1 + COMPONENT c1 + PUSHDOWN RECT ( 0 0 ) ( 1 1 ) ;", 6542,
        k6542, "PUSHDOWN"},
@@ -164,12 +166,12 @@ TEST_F(Shapes, OptionsRefusedByVersionOrCombination) {
       {"5.6", "FILLS", "- VIA V1 + OPC ( 0 0 ) ;", 6554,
        "The VIA OPC is available in version 5.7 or later.\nHowever, your DEF file is defined "
        "with version 5.6.", "OPC"},
-      {"5.7", "FILLS", "- LAYER M1 + MASK 1 RECT ( 0 0 ) ( 1 1 ) ;", 7415,
-       "The MASK statement is available in version 5.8 and later.\nHowever, your DEF file is "
-       "defined with version 5.7", "1"},
+      {"5.7", "FILLS", "- LAYER M1 + MASK 1 RECT ( 0 0 ) ( 1 1 ) ;", 7415, k7415, "1"},
+      {"5.7", "BLOCKAGES", "- LAYER M1 + MASK 1 RECT ( 0 0 ) ( 1 1 ) ;", 7415, k7415, "1", true},
   };
   for (const auto& c : cases) {
     SetUp();
+    if (c.withoutEntryCallbacks) defrSetBlockageCbk(nullptr);
     const std::string section = c.section;
     EXPECT_EQ(read(c.version, section + " 1 ;\n" + c.entry + "\nEND " + section + "\n"), 1);
     EXPECT_EQ(calls(), std::vector<std::string>{section == "FILLS" ? "91 1" : "85 1"});
@@ -180,5 +182,105 @@ TEST_F(Shapes, OptionsRefusedByVersionOrCombination) {
   }
 }
 
+TEST_F(Shapes, OldPolygonsAreDroppedOrReportedEveryTime) {
+  EXPECT_EQ(read("5.5", "BLOCKAGES 1 ;\n- PLACEMENT POLYGON ( 0 0 ) ( 1 0 ) ( 1 1 ) ;\n"
+                        "END BLOCKAGES\nSLOTS 1 ;\n"
+                        "- LAYER M1 RECT ( 0 0 ) ( 1 1 ) POLYGON ( 0 0 ) ( 1 0 ) ( 1 1 ) ;\n"
+                        "END SLOTS\n"),
+            0);
+  EXPECT_EQ(calls(), (std::vector<std::string>{"85 1", "86 BLOCKAGE PLACEMENT PARTIAL 0:-1",
+                                               "87", "88 1", "89 SLOT M1 RECT 0,0 1,1", "90"}));
+  EXPECT_EQ(errors(), "");
+
+  SetUp();
+  EXPECT_EQ(read("5.5", "FILLS 1 ;\n- LAYER M1 POLYGON ( 0 0 ) ( 1 0 ) ( 1 1 ) "
+                        "POLYGON ( 0 0 ) ( 2 0 ) ( 2 2 ) ;\nEND FILLS\n"),
+            1);
+  EXPECT_EQ(calls(), std::vector<std::string>{"91 1"});
+  const char* text = "ERROR (DEFPARS-6564): POLYGON statement in FILLS LAYER is a version 5.6 "
+                     "and later syntax.\nYour def file is defined with version 5.5. Error in "
+                     "file t.def at line 4, on token %s.\nUpdate the def file before parsing "
+                     "the file again.\n";
+  EXPECT_EQ(errors(), format(text, "POLYGON") + format(text, ";"));
+}
+
+TEST_F(Shapes, WithoutTheEntryCallbacksNothingIsChecked) {
+  defrSetBlockageCbk(nullptr);
+  defrSetFillCbk(nullptr);
+  EXPECT_EQ(read("5.5", "BLOCKAGES 1 ;\n- LAYER M1 + SPACING 2 + PUSHDOWN + SLOTS "
+                        "RECT ( 0 0 ) ( 1 1 ) ;\nEND BLOCKAGES\nFILLS 1 ;\n"
+                        "- LAYER M1 + OPC POLYGON ( 0 0 ) ( 1 0 ) ( 1 1 ) ;\nEND FILLS\n"),
+            0);
+  EXPECT_EQ(calls(), (std::vector<std::string>{"85 1", "87", "91 1", "93"}));
+  EXPECT_EQ(errors(), "");
+}
+
+TEST_F(Shapes, BadRectangleIndexWarningsAreNotCounted) {
+  defrSetTotalMsgLimit(1);
+  defrSetBlockageCbk([](defrCallbackType_e, defiBlockage* b, void*) {
+    calls().push_back(std::to_string(b->xl(-1) + b->yh(1)));
+    return 0;
+  });
+  defrSetFillCbk([](defrCallbackType_e, defiFill* f, void*) {
+    calls().push_back(std::to_string(f->xh(3)));
+    return 0;
+  });
+  EXPECT_EQ(read("5.8", "BLOCKAGES 1 ;\n- LAYER M1 RECT ( 7 7 ) ( 9 9 ) ;\nEND BLOCKAGES\n"
+                        "FILLS 1 ;\n- LAYER M1 RECT ( 7 7 ) ( 9 9 ) ;\nEND FILLS\nbogus ;\n"),
+            1);
+  EXPECT_EQ(calls(), (std::vector<std::string>{"85 1", "0", "87", "91 1", "0", "93"}));
+  EXPECT_EQ(errors(), "bad index for blockage xlbad index for blockage yhbad index for Fill xh"
+                      "ERROR (DEFPARS-5500): Def parser has encountered an error in file t.def "
+                      "at line 9, on token bogus.\nProblem can be syntax error on the def file "
+                      "or an invalid parameter name.\nDouble check the syntax on the def file "
+                      "with the LEFDEF Reference Manual.\n");
+}
+
+// The fill of a via is handed out at its last point, before the ';'.
+TEST_F(Shapes, FillViaCallbackReturningOneEndsTheReadQuietly) {
+  defrSetFillCbk([](defrCallbackType_e, defiFill* f, void*) {
+    calls().push_back(f->viaName());
+    return 1;
+  });
+  EXPECT_EQ(read("5.8", "FILLS 2 ;\n- VIA V1 ( 0 0 ) END FILLS\n"), 1);
+  EXPECT_EQ(calls(), (std::vector<std::string>{"91 2", "V1"}));
+  EXPECT_EQ(errors(), "");
+}
+
+TEST_F(Shapes, ThreeHundredFillViaPointsReadWithoutExhaustingTheStack) {
+  std::string body = "FILLS 1 ;\n- VIA V1";
+  std::string pts;
+  for (int i = 0; i < 300; i++) {
+    body += format(" ( %d %d )", i, -i);
+    pts += format(" %d,%d", i, -i);
+  }
+  EXPECT_EQ(read("5.8", body + " ;\nEND FILLS\n"), 0);
+  EXPECT_EQ(calls(), (std::vector<std::string>{"91 1", "92 FILL VIA V1 MASK 000 PTS" + pts,
+                                               "93"}));
+  EXPECT_EQ(errors(), "");
+}
+
 }  // namespace
 }  // namespace sections
+
+using DefiShapesTest = DefiTest;
+
+TEST_F(DefiShapesTest, SlotRectangleIndexIsAnErrorPointListsAreSilent) {
+  LefDefParser::defiSlot slot(data());
+  slot.addRect(1, 2, 3, 4);
+  EXPECT_EQ(slot.yh(0), 4);
+  EXPECT_EQ(slot.xl(1), 0);
+  EXPECT_EQ(errors(), std::vector<std::string>{
+                          "ERROR (DEFPARS-6160): The index number 1 specified for the SLOT "
+                          "RECTANGLE is invalid.\nValid index number is from 0 to 1. Specify a "
+                          "valid index number and then try again."});
+
+  LefDefParser::defiFill fill(data());
+  LefDefParser::defiGeometries g(data());
+  g.startList(5, 6);
+  fill.addPts(&g);
+  fill.addPolygon(&g);
+  for (auto p : {fill.getViaPts(1), fill.getViaPts(-1), fill.getPolygon(1), slot.getPolygon(0)})
+    EXPECT_TRUE(p.numPoints == 0 && p.x == nullptr && p.y == nullptr);
+  EXPECT_EQ(errors().size(), 1u);
+}
