@@ -19,6 +19,7 @@ void defiBlockage::Destroy() {
   defiFreeText(componentName_);
   layerNameSize_ = componentNameSize_ = 0;
   polygons_.clear();
+  rects_.release();
   clear();
 }
 

@@ -19,6 +19,7 @@ void defiFill::Destroy() {
   layerNameSize_ = viaNameSize_ = 0;
   polygons_.clear();
   viaPts_.clear();
+  rects_.release();
   clear();
 }
 

@@ -19,11 +19,12 @@ void defiPointLists::clear() {
   num_ = cap_ = 0;
 }
 
-defiRects::~defiRects() {
+void defiRects::release() {
   defiFreeArray(xl_);
   defiFreeArray(yl_);
   defiFreeArray(xh_);
   defiFreeArray(yh_);
+  num_ = cap_ = 0;
 }
 
 void defiRects::add(int xl, int yl, int xh, int yh) {

@@ -35,11 +35,13 @@ class defiPointLists {
 class defiRects {
  public:
   explicit defiRects(int start) : start_(start) {}
-  ~defiRects();
+  ~defiRects() { release(); }
   DEFI_NO_COPY(defiRects);
 
   void add(int xl, int yl, int xh, int yh);
+  // Empties the list; release also frees the arrays.
   void clear() { num_ = 0; }
+  void release();
 
   int num() const { return num_; }
   // Coordinate `which` (0 xl, 1 yl, 2 xh, 3 yh) of a rectangle; a bad index is reported

@@ -23,6 +23,7 @@ void defiSlot::Destroy() {
   defiFreeText(layerName_);
   layerNameSize_ = 0;
   polygons_.clear();
+  rects_.release();
   clear();
 }
 
