@@ -72,21 +72,7 @@ protected:
 };
 
 TEST_F(Shapes, EntriesCarryOnlyTheirOwnOptionsAndShapes) {
-  EXPECT_EQ(read("5.8",
-                 "BLOCKAGES 4.5 ;\n"
-                 "- LAYER M1 + COMPONENT c1 + PUSHDOWN + EXCEPTPGNET + SLOTS + SPACING 0 "
-                 "+ MASK 2 RECT ( 0 0 ) ( 10 20 ) POLYGON ( 0 0 ) ( 5 0 ) ( 5 5 ) ;\n"
-                 "- LAYER RECT + DESIGNRULEWIDTH 3.9 RECT ( 1 2 ) ( 3 4 ) ;\n"
-                 "- PLACEMENT + COMPONENT PIN + PUSHDOWN + PARTIAL 0 RECT ( -1 -2 ) ( 3 4 ) ;\n"
-                 "- PLACEMENT + SOFT RECT ( 0 0 ) ( 1 1 ) ;\n"
-                 "END BLOCKAGES\nSLOTS 2 ;\n"
-                 "- LAYER M1 RECT ( 0 0 ) ( 5 5 ) POLYGON ( 0 0 ) ( 5 0 ) ( * 5 ) ;\n"
-                 "- LAYER 123 RECT ( 1 1 ) ( 2 2 ) ;\nEND SLOTS\nFILLS 3 ;\n"
-                 "- VIA V1 + MASK 213 + OPC ( 0 0 ) ( 10 * ) ;\n"
-                 "- LAYER M1 + OPC + MASK 2 + OPC RECT ( 0 0 ) ( 5 5 ) "
-                 "POLYGON ( 0 0 ) ( 5 0 ) ( 5 5 ) ;\n"
-                 "- VIA FILLS ( 1 1 ) ;\nEND FILLS\n"),
-            0);
+  EXPECT_EQ(readData("blockages_slots_fills.def"), 0);
   std::vector<std::string> expected = {
       "85 5",
       "86 BLOCKAGE LAYER M1 COMPONENT c1/c1 SLOTS PUSHDOWN EXCEPTPGNET SPACING 0 MASK 2 "
