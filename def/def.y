@@ -2145,6 +2145,13 @@ static int blockageOption(defrData* d, int& kind, int* pair, int msgNum, const c
   return 1;
 }
 
+// An option of 5.7 and later, then as blockageOption.
+static int blockageOption57(defrData* d, int msgNum, const char* format, int& kind, int* pair,
+                            int kindNum, const char* kindText) {
+  int use = versionAtLeast(d, defrWarnBlockage, 5.7, msgNum, format);
+  return use > 0 ? blockageOption(d, kind, pair, kindNum, kindText) : use;
+}
+
 // SPACING or DESIGNRULEWIDTH: one of them from 5.6 on.
 static int blockageSpacing(defrData* d, int msgNum, const char* format) {
   int use = versionAtLeast(d, defrWarnBlockage, 5.6, msgNum, format);
@@ -2289,12 +2296,10 @@ layer_blockage_option: '+' K_SPACING NUMBER
     }
   | '+' K_EXCEPTPGNET
     {
-      BLOCKAGE_OPTION(versionAtLeast(defData, defrWarnBlockage, 5.7, 6549, "The EXCEPTPGNET "
-                          "is available in version 5.7 or later.\nHowever, your DEF file is "
-                          "defined with version %g.") > 0
-                          ? blockageOption(defData, defData->blockageLayerKind, nullptr, 6542,
-                                           kLayerOptionText)
-                          : 0,
+      BLOCKAGE_OPTION(blockageOption57(defData, 6549, "The EXCEPTPGNET is available in "
+                          "version 5.7 or later.\nHowever, your DEF file is defined with "
+                          "version %g.", defData->blockageLayerKind, nullptr, 6542,
+                          kLayerOptionText),
                       defData->Blockage.setExceptpgnet());
     }
   ;
@@ -2317,24 +2322,18 @@ placement_blockage_option: '+' K_COMPONENT set_name_mode T_STRING
     }
   | '+' K_SOFT
     {
-      BLOCKAGE_OPTION(versionAtLeast(defData, defrWarnBlockage, 5.7, 6547, "The PLACEMENT "
-                          "SOFT is available in version 5.7 or later.\nHowever, your DEF file "
-                          "is defined with version %g.") > 0
-                          ? blockageOption(defData, defData->blockagePlacementKind,
-                                           &defData->blockageSoftOrPartial, 6543,
-                                           kPlacementOptionText)
-                          : 0,
+      BLOCKAGE_OPTION(blockageOption57(defData, 6547, "The PLACEMENT SOFT is available in "
+                          "version 5.7 or later.\nHowever, your DEF file is defined with "
+                          "version %g.", defData->blockagePlacementKind,
+                          &defData->blockageSoftOrPartial, 6543, kPlacementOptionText),
                       defData->Blockage.setSoft());
     }
   | '+' K_PARTIAL NUMBER
     {
-      BLOCKAGE_OPTION(versionAtLeast(defData, defrWarnBlockage, 5.7, 6548, "The PARTIAL is "
-                          "available in version 5.7 or later.\nHowever, your DEF file is "
-                          "defined with version %g.") > 0
-                          ? blockageOption(defData, defData->blockagePlacementKind,
-                                           &defData->blockageSoftOrPartial, 6543,
-                                           kPlacementOptionText)
-                          : 0,
+      BLOCKAGE_OPTION(blockageOption57(defData, 6548, "The PARTIAL is available in version "
+                          "5.7 or later.\nHowever, your DEF file is defined with version %g.",
+                          defData->blockagePlacementKind, &defData->blockageSoftOrPartial,
+                          6543, kPlacementOptionText),
                       defData->Blockage.setPartial($3));
     }
   ;

@@ -168,6 +168,19 @@ TEST_F(Shapes, OptionsRefusedByVersionOrCombination) {
   }
 }
 
+// The 21st error ends the read, even inside an option refused for its version.
+TEST_F(Shapes, TooManyErrorsEndTheRead) {
+  std::string entry = "- LAYER M1";
+  for (int i = 0; i < 21; i++) entry += " + EXCEPTPGNET";
+  EXPECT_EQ(read("5.6", "BLOCKAGES 1 ;\n" + entry + " RECT ( 0 0 ) ( 1 1 ) ;\nEND BLOCKAGES\n"),
+            1);
+  EXPECT_EQ(calls(), std::vector<std::string>{"85 1"});
+  const std::string last = "ERROR (DEFPARS-6011): Too many syntax errors have been reported. "
+                           "Error in file t.def at line 4, on token EXCEPTPGNET.\nUpdate the def "
+                           "file before parsing the file again.\n";
+  EXPECT_EQ(errors().substr(errors().size() - last.size()), last);
+}
+
 TEST_F(Shapes, OldPolygonsAreDroppedOrReportedEveryTime) {
   EXPECT_EQ(read("5.5", "BLOCKAGES 1 ;\n- PLACEMENT POLYGON ( 0 0 ) ( 1 0 ) ( 1 1 ) ;\n"
                         "END BLOCKAGES\nSLOTS 1 ;\n"
