@@ -178,6 +178,9 @@ rule: design_statement
   | groups_section
   | pinprops_section
   /* blockages, slots, fills */
+  | blockages_section
+  | slots_section
+  | fills_section
   /* non-default rules, styles, scan chains */
   | nondefault_section
   | styles_section
@@ -2348,6 +2351,384 @@ pinprop_prop: T_STRING NUMBER
   ;
 
 /* ----- BLOCKAGES, SLOTS, FILLS ----- */
+
+%code {
+
+// 1 when the file is at least version `since`, else a counted error whose format takes
+// the version: 0, or -1 when the parse must end.
+static int versionAtLeast(defrData* d, defrWarningKind kind, double since, int msgNum,
+                          const char* format) {
+  if (d->VersionNum >= since) return 1;
+  return sectionError(d, kind, msgNum, defrFormat(format, d->VersionNum)) ? -1 : 0;
+}
+
+static const char* const kLayerOptionText =
+    "The defined BLOCKAGES COMPONENT statement has either COMPONENT, SLOTS, FILLS, PUSHDOWN "
+    "or EXCEPTPGNET defined.\nOnly one of these statements is allowed per LAYER. Updated the "
+    "DEF file to define a valid BLOCKAGES COMPONENT statement per layer.";
+static const char* const kPlacementOptionText =
+    "The defined BLOCKAGES PLACEMENT statement has either COMPONENT, PUSHDOWN, SOFT or "
+    "PARTIAL defined.\nOnly one of these statements is allowed per LAYER. Updated the DEF "
+    "file to define a valid BLOCKAGES PLACEMENT statement.";
+
+// A blockage option of which files below 5.8 allow one per blockage; `pair` (or null)
+// also refuses a second of an exclusive pair in 5.8. 1 store, 0 refused after the counted
+// error, -1 end the parse.
+static int blockageOption(defrData* d, int& kind, int* pair, int msgNum, const char* text) {
+  if (kind || (pair && *pair))
+    return sectionError(d, defrWarnBlockage, msgNum, text) ? -1 : 0;
+  if (d->VersionNum < 5.8)
+    kind = 1;
+  else if (pair)
+    *pair = 1;
+  return 1;
+}
+
+// An option of 5.7 and later, then as blockageOption.
+static int blockageOption57(defrData* d, int msgNum, const char* format, int& kind, int* pair,
+                            int kindNum, const char* kindText) {
+  int use = versionAtLeast(d, defrWarnBlockage, 5.7, msgNum, format);
+  return use > 0 ? blockageOption(d, kind, pair, kindNum, kindText) : use;
+}
+
+// SPACING or DESIGNRULEWIDTH: one of them from 5.6 on.
+static int blockageSpacing(defrData* d, int msgNum, const char* format) {
+  int use = versionAtLeast(d, defrWarnBlockage, 5.6, msgNum, format);
+  if (use <= 0) return use;
+  if (d->blockageLayerSpacing)
+    return sectionError(d, defrWarnBlockage, 6541, "The SPACING statement is defined in the "
+               "LAYER statement,\nbut there is already either a SPACING statement or "
+               "DESIGNRULEWIDTH  statement has defined in the LAYER statement.\nUpdate your "
+               "DEF file to have either SPACING statement or a DESIGNRULEWIDTH statement.")
+               ? -1 : 0;
+  d->blockageLayerSpacing = 1;
+  return 1;
+}
+
+// Runs `store` when the blockage callback is registered and `check` allows it.
+#define BLOCKAGE_OPTION(check, store)                       \
+  do {                                                      \
+    if (defData->callbacks->BlockageCbk) {                  \
+      int use_ = (check);                                   \
+      if (use_ < 0) YYABORT;                                \
+      if (use_ > 0) store;                                  \
+    }                                                       \
+  } while (0)
+
+// FILLS OPC: from 5.7 on, else a counted error of the fill counter.
+#define FILL_OPC(msgNum, what, store)                                                    \
+  do {                                                                                   \
+    if (defData->callbacks->FillCbk) {                                                   \
+      int use_ = versionAtLeast(defData, defrWarnFills, 5.7, (msgNum), "The " what " is " \
+                                "available in version 5.7 or later.\nHowever, your DEF " \
+                                "file is defined with version %g.");                     \
+      if (use_ < 0) YYABORT;                                                             \
+      if (use_ > 0) store;                                                               \
+    }                                                                                    \
+  } while (0)
+};
+
+blockages_section: K_BLOCKAGES NUMBER ';'
+    {
+      CALLBACK(defData->callbacks->BlockageStartCbk, defrBlockageStartCbkType,
+               toIntRounded($2));
+    }
+    blockages K_END K_BLOCKAGES
+    { CALLBACK(defData->callbacks->BlockageEndCbk, defrBlockageEndCbkType, nullptr); }
+  ;
+
+blockages: %empty
+  | blockages blockage
+  ;
+
+blockage: blockage_head blockage_shapes ';'
+    {
+      if (defData->callbacks->BlockageCbk) {
+        CALLBACK(defData->callbacks->BlockageCbk, defrBlockageCbkType, &defData->Blockage);
+        defData->Blockage.clear();
+      }
+    }
+  ;
+
+/* 6539 finds the other kind only when an earlier blockage did not reach its ';'. */
+blockage_head: '-' K_LAYER set_name_mode T_STRING
+    {
+      if (defData->callbacks->BlockageCbk) {
+        if (defData->Blockage.hasPlacement())
+          SECTION_ERROR(defrWarnBlockage, 6539, "Invalid BLOCKAGE statement defined in the DEF "
+              "file. The BLOCKAGE statment has both the LAYER and the PLACEMENT statements "
+              "defined.\nUpdate your DEF file to have either BLOCKAGE or PLACEMENT statement "
+              "only.");
+        defData->Blockage.setLayer($4);
+        defData->Blockage.clearPoly();
+      }
+      defData->blockageLayerKind = defData->blockageLayerSpacing = 0;
+      defData->blockageSlotsOrFills = 0;
+    }
+    layer_blockage_options
+  | '-' K_PLACEMENT
+    {
+      if (defData->callbacks->BlockageCbk) {
+        if (defData->Blockage.hasLayer())
+          SECTION_ERROR(defrWarnBlockage, 6539, "Invalid BLOCKAGE statement defined in the DEF "
+              "file. The BLOCKAGE statment has both the LAYER and the PLACEMENT statements "
+              "defined.\nUpdate your DEF file to have either BLOCKAGE or PLACEMENT statement "
+              "only.");
+        defData->Blockage.setPlacement();
+        defData->Blockage.clearPoly();
+      }
+      defData->blockagePlacementKind = defData->blockageSoftOrPartial = 0;
+    }
+    placement_blockage_options
+  ;
+
+layer_blockage_options: %empty
+  | layer_blockage_options layer_blockage_option
+  ;
+
+layer_blockage_option: '+' K_SPACING NUMBER
+    {
+      BLOCKAGE_OPTION(blockageSpacing(defData, 6540, "The SPACING statement is available in "
+                          "version 5.6 and later.\nHowever, your DEF file is defined with "
+                          "version %g"),
+                      defData->Blockage.setSpacing(toIntTrunc($3)));
+    }
+  | '+' K_DESIGNRULEWIDTH NUMBER
+    {
+      /* Below 5.6 the clash message stands for the version error. */
+      BLOCKAGE_OPTION(blockageSpacing(defData, 6541, "The SPACING statement is defined in the "
+                          "LAYER statement,\nbut there is already either a SPACING statement "
+                          "or DESIGNRULEWIDTH  statement has defined in the LAYER statement."
+                          "\nUpdate your DEF file to have either SPACING statement or a "
+                          "DESIGNRULEWIDTH statement."),
+                      defData->Blockage.setDesignRuleWidth(toIntTrunc($3)));
+    }
+  | '+' K_MASK NUMBER
+    {
+      int use = maskCheck(defData, defrWarnBlockage, $3);
+      if (use < 0) YYABORT;
+      if (use > 0) defData->Blockage.setMask(toIntTrunc($3));
+    }
+  | '+' K_COMPONENT set_name_mode T_STRING
+    {
+      BLOCKAGE_OPTION(blockageOption(defData, defData->blockageLayerKind, nullptr, 6542,
+                                     kLayerOptionText),
+                      defData->Blockage.setComponent($4));
+    }
+  | '+' K_SLOTS
+    {
+      BLOCKAGE_OPTION(blockageOption(defData, defData->blockageLayerKind,
+                                     &defData->blockageSlotsOrFills, 6542, kLayerOptionText),
+                      defData->Blockage.setSlots());
+    }
+  | '+' K_FILLS
+    {
+      BLOCKAGE_OPTION(blockageOption(defData, defData->blockageLayerKind,
+                                     &defData->blockageSlotsOrFills, 6542, kLayerOptionText),
+                      defData->Blockage.setFills());
+    }
+  | '+' K_PUSHDOWN
+    {
+      BLOCKAGE_OPTION(blockageOption(defData, defData->blockageLayerKind, nullptr, 6542,
+                                     kLayerOptionText),
+                      defData->Blockage.setPushdown());
+    }
+  | '+' K_EXCEPTPGNET
+    {
+      BLOCKAGE_OPTION(blockageOption57(defData, 6549, "The EXCEPTPGNET is available in "
+                          "version 5.7 or later.\nHowever, your DEF file is defined with "
+                          "version %g.", defData->blockageLayerKind, nullptr, 6542,
+                          kLayerOptionText),
+                      defData->Blockage.setExceptpgnet());
+    }
+  ;
+
+placement_blockage_options: %empty
+  | placement_blockage_options placement_blockage_option
+  ;
+
+placement_blockage_option: '+' K_COMPONENT set_name_mode T_STRING
+    {
+      BLOCKAGE_OPTION(blockageOption(defData, defData->blockagePlacementKind, nullptr, 6543,
+                                     kPlacementOptionText),
+                      defData->Blockage.setComponent($4));
+    }
+  | '+' K_PUSHDOWN
+    {
+      BLOCKAGE_OPTION(blockageOption(defData, defData->blockagePlacementKind, nullptr, 6543,
+                                     kPlacementOptionText),
+                      defData->Blockage.setPushdown());
+    }
+  | '+' K_SOFT
+    {
+      BLOCKAGE_OPTION(blockageOption57(defData, 6547, "The PLACEMENT SOFT is available in "
+                          "version 5.7 or later.\nHowever, your DEF file is defined with "
+                          "version %g.", defData->blockagePlacementKind,
+                          &defData->blockageSoftOrPartial, 6543, kPlacementOptionText),
+                      defData->Blockage.setSoft());
+    }
+  | '+' K_PARTIAL NUMBER
+    {
+      BLOCKAGE_OPTION(blockageOption57(defData, 6548, "The PARTIAL is available in version "
+                          "5.7 or later.\nHowever, your DEF file is defined with version %g.",
+                          defData->blockagePlacementKind, &defData->blockageSoftOrPartial,
+                          6543, kPlacementOptionText),
+                      defData->Blockage.setPartial($3));
+    }
+  ;
+
+blockage_shapes: blockage_shape
+  | blockage_shapes blockage_shape
+  ;
+
+blockage_shape: K_RECT pt pt
+    {
+      if (defData->callbacks->BlockageCbk)
+        defData->Blockage.addRect($2.x, $2.y, $3.x, $3.y);
+    }
+  | K_POLYGON { defData->Geometries.Reset(); } polygon_points
+    {
+      /* Below 5.6 the polygon is dropped without a message. */
+      if (defData->callbacks->BlockageCbk && defData->VersionNum >= 5.6) {
+        if (!defData->Blockage.hasLayer())
+          SECTION_ERROR(defrWarnBlockage, 6544, "A POLYGON statement is defined in the "
+              "BLOCKAGE statement,\nbut it is not defined in the BLOCKAGE LAYER statement.\n"
+              "Update your DEF file to either remove the POLYGON statement from the BLOCKAGE "
+              "statement or\ndefine the POLYGON statement in a BLOCKAGE LAYER statement.");
+        else
+          defData->Blockage.addPolygon(&defData->Geometries);
+      }
+    }
+  ;
+
+slots_section: K_SLOTS NUMBER ';'
+    { CALLBACK(defData->callbacks->SlotStartCbk, defrSlotStartCbkType, toIntRounded($2)); }
+    slots K_END K_SLOTS
+    { CALLBACK(defData->callbacks->SlotEndCbk, defrSlotEndCbkType, nullptr); }
+  ;
+
+slots: %empty
+  | slots slot
+  ;
+
+slot: '-' K_LAYER set_name_mode T_STRING
+    {
+      if (defData->callbacks->SlotCbk) {
+        defData->Slot.setLayer($4);
+        defData->Slot.clearPoly();
+      }
+    }
+    slot_shapes ';'
+    {
+      if (defData->callbacks->SlotCbk) {
+        CALLBACK(defData->callbacks->SlotCbk, defrSlotCbkType, &defData->Slot);
+        defData->Slot.clear();
+      }
+    }
+  ;
+
+slot_shapes: slot_shape
+  | slot_shapes slot_shape
+  ;
+
+slot_shape: K_RECT pt pt
+    { if (defData->callbacks->SlotCbk) defData->Slot.addRect($2.x, $2.y, $3.x, $3.y); }
+  | K_POLYGON { defData->Geometries.Reset(); } polygon_points
+    {
+      /* Below 5.6 the polygon is dropped without a message. */
+      if (defData->callbacks->SlotCbk && defData->VersionNum >= 5.6)
+        defData->Slot.addPolygon(&defData->Geometries);
+    }
+  ;
+
+fills_section: K_FILLS NUMBER ';'
+    { CALLBACK(defData->callbacks->FillStartCbk, defrFillStartCbkType, toIntRounded($2)); }
+    fills K_END K_FILLS
+    { CALLBACK(defData->callbacks->FillEndCbk, defrFillEndCbkType, nullptr); }
+  ;
+
+fills: %empty
+  | fills fill
+  ;
+
+/* Every fill starts with no polygons and no via points, whichever kind came before. */
+fill: '-' K_LAYER set_name_mode T_STRING
+    {
+      if (defData->callbacks->FillCbk) {
+        defData->Fill.setLayer($4);
+        defData->Fill.clearPoly();
+        defData->Fill.clearPts();
+      }
+    }
+    fill_layer_options fill_shapes ';'
+    {
+      if (defData->callbacks->FillCbk) {
+        CALLBACK(defData->callbacks->FillCbk, defrFillCbkType, &defData->Fill);
+        defData->Fill.clear();
+      }
+    }
+  | '-' K_VIA set_name_mode T_STRING
+    {
+      if (defData->callbacks->FillCbk) {
+        defData->Fill.setVia($4);
+        defData->Fill.clearPts();
+        defData->Fill.clearPoly();
+      }
+      defData->Geometries.Reset();
+    }
+    fill_via_options via_points
+    {
+      /* Handed out at the end of the points, before the ';'. */
+      if (defData->callbacks->FillCbk) {
+        defData->Fill.addPts(&defData->Geometries);
+        CALLBACK(defData->callbacks->FillCbk, defrFillCbkType, &defData->Fill);
+        defData->Fill.clear();
+      }
+    }
+    ';'
+  ;
+
+fill_layer_options: %empty
+  | fill_layer_options '+' K_OPC
+    { FILL_OPC(6553, "LAYER OPC", defData->Fill.setLayerOpc()); }
+  | fill_layer_options fill_mask
+  ;
+
+fill_via_options: %empty
+  | fill_via_options '+' K_OPC
+    { FILL_OPC(6554, "VIA OPC", defData->Fill.setViaOpc()); }
+  | fill_via_options fill_mask
+  ;
+
+fill_mask: '+' K_MASK NUMBER
+    {
+      int use = maskCheck(defData, defrWarnFills, $3);
+      if (use < 0) YYABORT;
+      if (use > 0 && defData->callbacks->FillCbk) defData->Fill.setMask(toIntTrunc($3));
+    }
+  ;
+
+fill_shapes: fill_shape
+  | fill_shapes fill_shape
+  ;
+
+fill_shape: K_RECT pt pt
+    { if (defData->callbacks->FillCbk) defData->Fill.addRect($2.x, $2.y, $3.x, $3.y); }
+  | K_POLYGON { defData->Geometries.Reset(); } polygon_points
+    {
+      if (defData->callbacks->FillCbk) {
+        /* Not counted: reported for every polygon. */
+        if (defData->VersionNum < 5.6) {
+          defData->defError(6564, defrFormat("POLYGON statement in FILLS LAYER is a version "
+              "5.6 and later syntax.\nYour def file is defined with version %g.",
+              defData->VersionNum).c_str());
+          CHKERR();
+        } else {
+          defData->Fill.addPolygon(&defData->Geometries);
+        }
+      }
+    }
+  ;
 
 /* ----- NONDEFAULTRULES, STYLES, SCANCHAINS ----- */
 

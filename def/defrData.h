@@ -21,6 +21,9 @@
 #include "def/defiGroup.h"
 #include "def/defiRegion.h"
 // blockages, slots, fills
+#include "def/defiBlockage.h"
+#include "def/defiFill.h"
+#include "def/defiSlot.h"
 // non-default rules, styles, scan chains
 #include "def/defiNonDefault.h"
 #include "def/defiScanchain.h"
@@ -180,6 +183,16 @@ public:
   int regionTypeGiven = 0;  // the region being read has had a TYPE
 
   // blockages, slots, fills
+  defiBlockage Blockage{this};
+  defiSlot Slot{this};
+  defiFill Fill{this};
+  // Options seen in the blockage being read: the one-option kinds below 5.8, and the
+  // exclusive pairs (SLOTS or FILLS, SOFT or PARTIAL) in 5.8.
+  int blockageLayerKind = 0;
+  int blockageLayerSpacing = 0;  // SPACING or DESIGNRULEWIDTH
+  int blockageSlotsOrFills = 0;
+  int blockagePlacementKind = 0;
+  int blockageSoftOrPartial = 0;
 
   // non-default rules, styles, scan chains
   defiNonDefault NonDefault{this};

@@ -17,6 +17,9 @@
 #include "def/defiGroup.h"
 #include "def/defiRegion.h"
 // blockages, slots, fills
+#include "def/defiBlockage.h"
+#include "def/defiFill.h"
+#include "def/defiSlot.h"
 // non-default rules, styles, scan chains
 #include "def/defiNonDefault.h"
 #include "def/defiScanchain.h"
@@ -105,6 +108,11 @@ void setUp() {
   defrSetPinPropEndCbk(onVoid);
 
   // blockages, slots, fills
+  for (auto set : {defrSetBlockageStartCbk, defrSetSlotStartCbk, defrSetFillStartCbk}) set(onInt);
+  for (auto set : {defrSetBlockageEndCbk, defrSetSlotEndCbk, defrSetFillEndCbk}) set(onVoid);
+  defrSetBlockageCbk(onRecord<defiBlockage>);
+  defrSetSlotCbk(onRecord<defiSlot>);
+  defrSetFillCbk(onRecord<defiFill>);
 
   // non-default rules, styles, scan chains
   for (auto set : {defrSetNonDefaultStartCbk, defrSetStylesStartCbk, defrSetScanchainsStartCbk})
