@@ -21,6 +21,9 @@
 // blockages, slots, fills
 // non-default rules, styles, scan chains
 // assertions, constraints, I/O timings, timing disables
+#include "def/defiAssertion.h"
+#include "def/defiIOTiming.h"
+#include "def/defiTimingDisable.h"
 // floorplan constraints, partitions
 
 union DEFYYSTYPE;
@@ -174,6 +177,9 @@ public:
   // non-default rules, styles, scan chains
 
   // assertions, constraints, I/O timings, timing disables
+  defiAssertion Assertion{this};  // shared by ASSERTIONS and CONSTRAINTS
+  defiIOTiming IOTiming{this};
+  defiTimingDisable TimingDisable{this};
 
   // floorplan constraints, partitions
 
