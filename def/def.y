@@ -2125,8 +2125,8 @@ static bool assertionStored(defrData* d) {
   return d->callbacks->AssertionCbk || d->callbacks->ConstraintCbk;
 }
 
-// ASSERTIONS and CONSTRAINTS are obsolete from 5.4; the warning is given at the header and at
-// END whenever the start or end callback does not run there.
+// ASSERTIONS and CONSTRAINTS are obsolete from 5.4. The warning comes at the header and at END
+// wherever the start or end callback does not run: in an older file without them too.
 static void assertionsObsolete(defrData* d, bool assertions) {
   if (assertions) {
     if (d->callbacks->AssertionCbk && d->countWarning(defrWarnAssertion))
@@ -2150,7 +2150,7 @@ static void assertionMode(defrData* d, bool assertions) {
 enum timingDisableWord { timingDisableThru, timingDisableMacro };
 
 // THRUPIN and MACRO are no keywords: the lexer hands them over as names.
-static bool isWord(defrData* d, const char* text, const char* word) {
+static bool isTimingDisableWord(defrData* d, const char* text, const char* word) {
   return strcmp(d->upperCase(text), word) == 0;
 }
 
@@ -2358,7 +2358,8 @@ timing_disable: '-' K_FROMPIN set_two_names T_STRING T_STRING K_TOPIN set_two_na
     }
   | '-' timing_disable_word T_STRING timing_disable_name T_STRING ';'
     {
-      TIMING_DISABLE_SYNTAX($2 == timingDisableMacro && isWord(defData, $4, "THRUPIN"));
+      TIMING_DISABLE_SYNTAX($2 == timingDisableMacro &&
+                            isTimingDisableWord(defData, $4, "THRUPIN"));
       if (defData->callbacks->TimingDisableCbk) {
         defData->TimingDisable.setMacroThru($5);
         defData->TimingDisable.setMacro($3);
@@ -2391,11 +2392,11 @@ timing_disable: '-' K_FROMPIN set_two_names T_STRING T_STRING K_TOPIN set_two_na
 /* THRUPIN takes an instance and a pin, MACRO a macro name and then its pins. */
 timing_disable_word: T_STRING
     {
-      if (isWord(defData, $1, "THRUPIN")) {
+      if (isTimingDisableWord(defData, $1, "THRUPIN")) {
         $$ = timingDisableThru;
         NAME_MODE(2);
       } else {
-        TIMING_DISABLE_SYNTAX(isWord(defData, $1, "MACRO"));
+        TIMING_DISABLE_SYNTAX(isTimingDisableWord(defData, $1, "MACRO"));
         $$ = timingDisableMacro;
         NAME_MODE(1);
       }

@@ -9,11 +9,11 @@ defiAssertion::defiAssertion(defrData* data) : defData_(data) { Init(); }
 defiAssertion::~defiAssertion() { Destroy(); }
 
 void defiAssertion::Init() {
+  freeItems();
   netNameLength_ = 32;
   defiResizeArray(netName_, 0, netNameLength_);
   numItemsAllocated_ = 16;
   defiResizeAll(0, numItemsAllocated_, itemTypes_, fromInst_, fromPin_, toInst_, toPin_);
-  numItems_ = 0;
   clear();
 }
 
