@@ -30,10 +30,10 @@ std::string describe(const defiAssertion& a) {
 
 std::string describe(const defiIOTiming& t) {
   std::string out = format("IOTIMING %s %s", t.inst(), t.pin());
-  if (t.hasVariableRise()) out += format(" VAR R %g %g", t.variableRiseMin(), t.variableRiseMax());
-  if (t.hasVariableFall()) out += format(" VAR F %g %g", t.variableFallMin(), t.variableFallMax());
-  if (t.hasSlewRise()) out += format(" SLEWRISE %g %g", t.slewRiseMin(), t.slewRiseMax());
-  if (t.hasSlewFall()) out += format(" SLEWFALL %g %g", t.slewFallMin(), t.slewFallMax());
+  if (t.hasVariableRise()) out += format(" VARR %g %g", t.variableRiseMin(), t.variableRiseMax());
+  if (t.hasVariableFall()) out += format(" VARF %g %g", t.variableFallMin(), t.variableFallMax());
+  if (t.hasSlewRise()) out += format(" SLEWR %g %g", t.slewRiseMin(), t.slewRiseMax());
+  if (t.hasSlewFall()) out += format(" SLEWF %g %g", t.slewFallMin(), t.slewFallMax());
   if (t.hasCapacitance()) out += format(" CAP %g", t.capacitance());
   if (t.hasDriveCell()) out += format(" DRIVECELL %s", t.driveCell());
   if (t.hasFrom()) out += format(" FROM %s", t.from());
@@ -132,7 +132,7 @@ TEST_F(SectionsTest, IOTimingRulesBefore54) {
   EXPECT_EQ(defrtest::readText(file("5.3", body)), 0);
   std::vector<std::string> expected = {
       "70 2",
-      "71 IOTIMING PIN in1 VAR R 1 2 SLEWFALL 3 4 CAP 5 DRIVECELL INV FROM A TO Y PARALLEL 2",
+      "71 IOTIMING PIN in1 VARR 1 2 SLEWF 3 4 CAP 5 DRIVECELL INV FROM A TO Y PARALLEL 2",
       "31  \"e\" io ENDEXT", "71 IOTIMING u1 IN", "72"};
   EXPECT_EQ(calls(), expected);
 
