@@ -186,6 +186,10 @@ rule: design_statement
   | styles_section
   | scanchains_section
   /* assertions, constraints, I/O timings, timing disables */
+  | assertions_section
+  | constraints_section
+  | iotimings_section
+  | timingdisables_section
   /* floorplan constraints, partitions */
   | fpc_section
   | partitions_section
@@ -2985,6 +2989,299 @@ scan_maxbits: %empty { $$ = -1; }
   ;
 
 /* ----- ASSERTIONS, CONSTRAINTS, IOTIMINGS, TIMINGDISABLES ----- */
+
+%code {
+
+// The one assertion object serves both sections; it is filled while either callback is set.
+static bool assertionStored(defrData* d) {
+  return d->callbacks->AssertionCbk || d->callbacks->ConstraintCbk;
+}
+
+// ASSERTIONS and CONSTRAINTS are obsolete from 5.4. The warning comes at the header and at END
+// wherever the start or end callback does not run: in an older file without them too.
+static void assertionsObsolete(defrData* d, bool assertions) {
+  if (assertions) {
+    if (d->callbacks->AssertionCbk && d->countWarning(defrWarnAssertion))
+      d->defWarning(7031, "The ASSERTIONS statement is obsolete in version 5.4 and later.\nThe "
+                          "DEF parser will ignore this statement.");
+  } else if (d->callbacks->ConstraintCbk && d->countWarning(defrWarnConstraint)) {
+    d->defWarning(7032, "The CONSTRAINTS statement is obsolete in version 5.4 and later.\nThe "
+                        "DEF parser will ignore this statement.");
+  }
+}
+
+// Each section's rules reach its own callback, whichever of the two is registered.
+static void assertionMode(defrData* d, bool assertions) {
+  if (!assertionStored(d)) return;
+  if (assertions)
+    d->Assertion.setAssertionMode();
+  else
+    d->Assertion.setConstraintMode();
+}
+
+enum timingDisableWord { timingDisableThru, timingDisableMacro };
+
+// THRUPIN and MACRO are no keywords: the lexer hands them over as names.
+static bool isTimingDisableWord(defrData* d, const char* text, const char* word) {
+  return strcmp(d->upperCase(text), word) == 0;
+}
+
+#define TIMING_DISABLE_SYNTAX(ok)                   \
+  do {                                              \
+    if (!(ok)) {                                    \
+      defyyerror(defData, "syntax error");          \
+      YYERROR;                                      \
+    }                                               \
+  } while (0)
+};
+
+%type <integer> timing_disable_word;
+%type <string> iotiming_edge timing_disable_name;
+
+assertions_section: K_ASSERTIONS NUMBER ';'
+    {
+      if (defData->VersionNum < 5.4 && defData->callbacks->AssertionsStartCbk)
+        CALLBACK(defData->callbacks->AssertionsStartCbk, defrAssertionsStartCbkType,
+                 toIntRounded($2));
+      else
+        assertionsObsolete(defData, true);
+      assertionMode(defData, true);
+    }
+    assertion_rules K_END K_ASSERTIONS
+    {
+      if (defData->VersionNum < 5.4 && defData->callbacks->AssertionsEndCbk)
+        CALLBACK(defData->callbacks->AssertionsEndCbk, defrAssertionsEndCbkType, nullptr);
+      else
+        assertionsObsolete(defData, true);
+    }
+  ;
+
+constraints_section: K_CONSTRAINTS NUMBER ';'
+    {
+      if (defData->VersionNum < 5.4 && defData->callbacks->ConstraintsStartCbk)
+        CALLBACK(defData->callbacks->ConstraintsStartCbk, defrConstraintsStartCbkType,
+                 toIntRounded($2));
+      else
+        assertionsObsolete(defData, false);
+      assertionMode(defData, false);
+    }
+    assertion_rules K_END K_CONSTRAINTS
+    {
+      if (defData->VersionNum < 5.4 && defData->callbacks->ConstraintsEndCbk)
+        CALLBACK(defData->callbacks->ConstraintsEndCbk, defrConstraintsEndCbkType, nullptr);
+      else
+        assertionsObsolete(defData, false);
+    }
+  ;
+
+assertion_rules: %empty
+  | assertion_rules assertion_rule
+  ;
+
+assertion_rule: '-' assertion_body ';'
+    {
+      defiAssertion& a = defData->Assertion;
+      if (defData->VersionNum < 5.4) {
+        if (a.isAssertion())
+          CALLBACK(defData->callbacks->AssertionCbk, defrAssertionCbkType, &a);
+        else
+          CALLBACK(defData->callbacks->ConstraintCbk, defrConstraintCbkType, &a);
+      }
+      if (assertionStored(defData)) {
+        bool assertions = a.isAssertion();
+        a.clear();
+        assertionMode(defData, assertions);
+      }
+    }
+  ;
+
+assertion_body: assertion_operand assertion_delays
+    { if (assertionStored(defData)) defData->Assertion.setDelay(); }
+  | K_WIREDLOGIC set_name_mode T_STRING assertion_plus K_MAXDIST NUMBER
+    { if (assertionStored(defData)) defData->Assertion.setWiredlogic($3, $6); }
+  ;
+
+assertion_plus: %empty
+  | '+'
+  ;
+
+/* Messages of the record (both SUM and DIFF) leave the read's result alone: the rule still
+ * reaches its callback. */
+assertion_operand: K_NET set_name_mode T_STRING
+    { if (assertionStored(defData)) defData->Assertion.addNet($3); }
+  | K_PATH { NAME_MODE(4); } T_STRING T_STRING T_STRING T_STRING
+    { if (assertionStored(defData)) defData->Assertion.addPath($3, $4, $5, $6); }
+  | K_SUM '(' assertion_operands ')'
+    { if (assertionStored(defData)) defData->Assertion.setSum(); }
+  | K_DIFF '(' assertion_operands ')'
+    { if (assertionStored(defData)) defData->Assertion.setDiff(); }
+  ;
+
+assertion_operands: assertion_operand
+  | assertion_operands assertion_operand
+  | assertion_operands ',' assertion_operand
+  ;
+
+assertion_delays: %empty
+  | assertion_delays '+' K_RISEMIN NUMBER
+    { if (assertionStored(defData)) defData->Assertion.setRiseMin($4); }
+  | assertion_delays '+' K_RISEMAX NUMBER
+    { if (assertionStored(defData)) defData->Assertion.setRiseMax($4); }
+  | assertion_delays '+' K_FALLMIN NUMBER
+    { if (assertionStored(defData)) defData->Assertion.setFallMin($4); }
+  | assertion_delays '+' K_FALLMAX NUMBER
+    { if (assertionStored(defData)) defData->Assertion.setFallMax($4); }
+  ;
+
+iotimings_section: K_IOTIMINGS NUMBER ';'
+    {
+      if (defData->VersionNum < 5.4 && defData->callbacks->IOTimingsStartCbk)
+        CALLBACK(defData->callbacks->IOTimingsStartCbk, defrIOTimingsStartCbkType,
+                 toIntRounded($2));
+      else if (defData->callbacks->IOTimingsStartCbk && defData->countWarning(defrWarnIOTiming))
+        defData->defWarning(7035, "The IOTIMINGS statement is obsolete in version 5.4 and "
+                                  "later.\nThe DEF parser will ignore this statement.");
+    }
+    iotimings K_END K_IOTIMINGS
+    {
+      if (defData->VersionNum < 5.4)
+        CALLBACK(defData->callbacks->IOTimingsEndCbk, defrIOTimingsEndCbkType, nullptr);
+    }
+  ;
+
+iotimings: %empty
+  | iotimings iotiming
+  ;
+
+iotiming: '-' '(' set_two_names T_STRING T_STRING ')'
+    { if (defData->callbacks->IOTimingCbk) defData->IOTiming.setName($4, $5); }
+    iotiming_members ';'
+    {
+      if (defData->VersionNum < 5.4)
+        CALLBACK(defData->callbacks->IOTimingCbk, defrIOTimingCbkType, &defData->IOTiming);
+    }
+  ;
+
+iotiming_members: %empty
+  | iotiming_members iotiming_member
+  ;
+
+iotiming_member: '+' iotiming_edge K_VARIABLE NUMBER NUMBER
+    { if (defData->callbacks->IOTimingCbk) defData->IOTiming.setVariable($2, $4, $5); }
+  | '+' iotiming_edge K_SLEWRATE NUMBER NUMBER
+    { if (defData->callbacks->IOTimingCbk) defData->IOTiming.setSlewRate($2, $4, $5); }
+  | '+' K_CAPACITANCE NUMBER
+    { if (defData->callbacks->IOTimingCbk) defData->IOTiming.setCapacitance($3); }
+  | '+' K_DRIVECELL set_name_mode T_STRING
+    { if (defData->callbacks->IOTimingCbk) defData->IOTiming.setDriveCell($4); }
+    iotiming_from K_TOPIN set_name_mode T_STRING
+    { if (defData->callbacks->IOTimingCbk) defData->IOTiming.setTo($9); }
+    iotiming_parallel
+  | '+' K_BEGINEXT
+    {
+      if (defData->VersionNum < 5.4)
+        CALLBACK(defData->callbacks->IoTimingsExtCbk, defrIoTimingsExtCbkType,
+                 defData->History_text.c_str());
+    }
+  ;
+
+iotiming_edge: K_RISE { $$ = keywordText("RISE"); }
+  | K_FALL { $$ = keywordText("FALL"); }
+  ;
+
+iotiming_from: %empty
+  | K_FROMPIN set_name_mode T_STRING
+    { if (defData->callbacks->IOTimingCbk) defData->IOTiming.setFrom($3); }
+  ;
+
+iotiming_parallel: %empty
+  | K_PARALLEL NUMBER
+    { if (defData->callbacks->IOTimingCbk) defData->IOTiming.setParallel($2); }
+  ;
+
+timingdisables_section: K_TIMINGDISABLES NUMBER ';'
+    {
+      CALLBACK(defData->callbacks->TimingDisablesStartCbk, defrTimingDisablesStartCbkType,
+               toIntRounded($2));
+    }
+    timing_disables K_END K_TIMINGDISABLES
+    { CALLBACK(defData->callbacks->TimingDisablesEndCbk, defrTimingDisablesEndCbkType, nullptr); }
+  ;
+
+timing_disables: %empty
+  | timing_disables timing_disable
+  ;
+
+/* No name mode after '-': a keyword follows there. */
+timing_disable: '-' K_FROMPIN set_two_names T_STRING T_STRING K_TOPIN set_two_names T_STRING
+                T_STRING ';'
+    {
+      if (defData->callbacks->TimingDisableCbk)
+        defData->TimingDisable.setFromTo($4, $5, $8, $9);
+      CALLBACK(defData->callbacks->TimingDisableCbk, defrTimingDisableCbkType,
+               &defData->TimingDisable);
+    }
+  | '-' timing_disable_word T_STRING timing_disable_name ';'
+    {
+      TIMING_DISABLE_SYNTAX($2 == timingDisableThru);
+      if (defData->callbacks->TimingDisableCbk) defData->TimingDisable.setThru($3, $4);
+      CALLBACK(defData->callbacks->TimingDisableCbk, defrTimingDisableCbkType,
+               &defData->TimingDisable);
+    }
+  | '-' timing_disable_word T_STRING timing_disable_name T_STRING ';'
+    {
+      TIMING_DISABLE_SYNTAX($2 == timingDisableMacro &&
+                            isTimingDisableWord(defData, $4, "THRUPIN"));
+      if (defData->callbacks->TimingDisableCbk) {
+        defData->TimingDisable.setMacroThru($5);
+        defData->TimingDisable.setMacro($3);
+      }
+      CALLBACK(defData->callbacks->TimingDisableCbk, defrTimingDisableCbkType,
+               &defData->TimingDisable);
+    }
+  | '-' timing_disable_word T_STRING K_FROMPIN set_name_mode T_STRING K_TOPIN set_name_mode
+    T_STRING ';'
+    {
+      TIMING_DISABLE_SYNTAX($2 == timingDisableMacro);
+      if (defData->callbacks->TimingDisableCbk) {
+        defData->TimingDisable.setMacroFromTo($6, $9);
+        defData->TimingDisable.setMacro($3);
+      }
+      CALLBACK(defData->callbacks->TimingDisableCbk, defrTimingDisableCbkType,
+               &defData->TimingDisable);
+    }
+  | '-' K_REENTRANTPATHS ';'
+    {
+      if (defData->callbacks->TimingDisableCbk) {
+        defData->TimingDisable.clear();
+        defData->TimingDisable.setReentrantPathsFlag();
+      }
+      CALLBACK(defData->callbacks->TimingDisableCbk, defrTimingDisableCbkType,
+               &defData->TimingDisable);
+    }
+  ;
+
+/* THRUPIN takes an instance and a pin, MACRO a macro name and then its pins. */
+timing_disable_word: T_STRING
+    {
+      if (isTimingDisableWord(defData, $1, "THRUPIN")) {
+        $$ = timingDisableThru;
+        NAME_MODE(2);
+      } else {
+        TIMING_DISABLE_SYNTAX(isTimingDisableWord(defData, $1, "MACRO"));
+        $$ = timingDisableMacro;
+        NAME_MODE(1);
+      }
+    }
+  ;
+
+/* A THRUPIN pin, or the THRUPIN of a macro whose pin follows as a name. */
+timing_disable_name: T_STRING
+    {
+      NAME_MODE(1);
+      $$ = $1;
+    }
+  ;
 
 /* ----- FLOORPLANCONSTRAINTS, PARTITIONS ----- */
 

@@ -28,6 +28,9 @@
 #include "def/defiNonDefault.h"
 #include "def/defiScanchain.h"
 // assertions, constraints, I/O timings, timing disables
+#include "def/defiAssertion.h"
+#include "def/defiIOTiming.h"
+#include "def/defiTimingDisable.h"
 // floorplan constraints, partitions
 #include "def/defiFPC.h"
 #include "def/defiPartition.h"
@@ -201,6 +204,9 @@ public:
   int scanOrdered = 0;  // the IN, OUT and BITS pairs being read belong to an ORDERED list
 
   // assertions, constraints, I/O timings, timing disables
+  defiAssertion Assertion{this};  // shared by ASSERTIONS and CONSTRAINTS
+  defiIOTiming IOTiming{this};
+  defiTimingDisable TimingDisable{this};
 
   // floorplan constraints, partitions
   defiFPC FPC{this};

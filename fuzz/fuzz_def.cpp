@@ -24,6 +24,9 @@
 #include "def/defiNonDefault.h"
 #include "def/defiScanchain.h"
 // assertions, constraints, I/O timings, timing disables
+#include "def/defiAssertion.h"
+#include "def/defiIOTiming.h"
+#include "def/defiTimingDisable.h"
 // floorplan constraints, partitions
 #include "def/defiFPC.h"
 #include "def/defiPartition.h"
@@ -50,6 +53,20 @@ int onRecord(defrCallbackType_e, T* record, void*) {
 
 int onMaskShift(defrCallbackType_e, defiComponentMaskShiftLayer* layers, void*) {
   for (int i = 0; i < layers->numMaskShiftLayers(); i++) fputs(layers->maskShiftLayer(i), sink);
+  return 0;
+}
+
+// The assertion's print names only its kind: its items are walked here.
+int onAssertion(defrCallbackType_e, defiAssertion* a, void*) {
+  a->print(sink);
+  for (int i = 0; i < a->numItems(); i++) {
+    char *fromInst = nullptr, *fromPin = nullptr, *toInst = nullptr, *toPin = nullptr;
+    a->net(i, &fromInst);
+    a->path(i, &fromInst, &fromPin, &toInst, &toPin);
+    fprintf(sink, "%s %s %s %s\n", fromInst ? fromInst : "", fromPin ? fromPin : "",
+            toInst ? toInst : "", toPin ? toPin : "");
+  }
+  fprintf(sink, "%s %g %g\n", a->netName(), a->distance(), a->riseMin());
   return 0;
 }
 
@@ -129,6 +146,16 @@ void setUp() {
   });
 
   // assertions, constraints, I/O timings, timing disables
+  for (auto set : {defrSetAssertionsStartCbk, defrSetConstraintsStartCbk,
+                   defrSetIOTimingsStartCbk, defrSetTimingDisablesStartCbk})
+    set(onInt);
+  for (auto set : {defrSetAssertionsEndCbk, defrSetConstraintsEndCbk, defrSetIOTimingsEndCbk,
+                   defrSetTimingDisablesEndCbk})
+    set(onVoid);
+  defrSetAssertionCbk(onAssertion);
+  defrSetConstraintCbk(onAssertion);
+  defrSetIOTimingCbk(onRecord<defiIOTiming>);
+  defrSetTimingDisableCbk(onRecord<defiTimingDisable>);
 
   // floorplan constraints, partitions
   defrSetFPCStartCbk(onInt);
