@@ -31,7 +31,7 @@ defiPath::defiPath(defrData* data) : defData_(data) {}
 
 defiPath::defiPath(defiPath* from) : pointer_(from->pointer_), defData_(from->defData_) {
   const size_t elemBytes = sizeof(Elem) * from->numUsed_;
-  char* block = static_cast<char*>(malloc(elemBytes + from->textUsed_ + 1));
+  char* block = static_cast<char*>(defiMalloc(elemBytes + from->textUsed_ + 1));
   if (elemBytes) memcpy(block, from->elems_, elemBytes);
   if (from->textUsed_) memcpy(block + elemBytes, from->text_, from->textUsed_);
   elems_ = reinterpret_cast<Elem*>(block);
@@ -68,9 +68,9 @@ void defiPath::Destroy() {
 
 // Gives a compact path separate, growable buffers again.
 void defiPath::detach() {
-  Elem* elems = static_cast<Elem*>(malloc(sizeof(Elem) * (numUsed_ + 16)));
+  Elem* elems = static_cast<Elem*>(defiMalloc(sizeof(Elem) * (numUsed_ + 16)));
   if (numUsed_) memcpy(elems, elems_, sizeof(Elem) * numUsed_);
-  char* text = static_cast<char*>(malloc(textUsed_ + 64));
+  char* text = static_cast<char*>(defiMalloc(textUsed_ + 64));
   if (textUsed_) memcpy(text, text_, textUsed_);
   free(elems_);
   elems_ = elems;

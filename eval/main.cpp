@@ -8,6 +8,7 @@
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/oom.h"
 #include "eval/setting.h"
 
 namespace velmor {
@@ -76,8 +77,10 @@ void checkNames(const Setting& s, Messages& msg) {
 }
 
 void loadDesign(const Setting& s, Messages& msg) {
+  setOutOfMemoryStep("reading " + s.lef);
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
   if (!msg.clean()) return;
+  setOutOfMemoryStep("reading " + s.def);
   if (!IO::readDef(s.def)) {
     msg.error("load DEF file fail.");
   } else if (IO::unknownViaElements() > 0) {
@@ -88,13 +91,18 @@ void loadDesign(const Setting& s, Messages& msg) {
 
 void loadEvaluationInputs(const Setting& s, Messages& msg) {
   if (!msg.clean()) return;
+  setOutOfMemoryStep("reading " + s.guide);
   if (!s.guide.empty() && !IO::readRg(s.guide)) msg.warning("load guide file fail.");
+  setOutOfMemoryStep("reading " + s.georpt);
   if (!s.georpt.empty() && !IO::readGeometryRpt(s.georpt)) msg.warning("load geometry report fail.");
+  setOutOfMemoryStep("reading " + s.conrpt);
   if (!s.conrpt.empty() && !IO::readConnectRpt(s.conrpt)) msg.warning("load connectivity report fail.");
+  setOutOfMemoryStep("reading " + s.weights);
   if (!IO::readWeights(s.weights)) msg.warning("load evaluation score weights fail.");
 }
 
 void cleanAllGuides() {
+  setOutOfMemoryStep("cleaning the guides");
   for (Net& net : Database::get()->nets) net.cleanGuides();
 }
 
@@ -102,6 +110,7 @@ void prepareEvaluation(const Messages& msg) {
   if (!msg.clean()) return;
   // The evaluation does not use the grid, so a grid that cannot be built is
   // no reason to stop; a missing pitch is reported by reportEvaluation.
+  setOutOfMemoryStep("building the GCell grid");
   Database::get()->setup();
   cleanAllGuides();
 }
@@ -109,13 +118,16 @@ void prepareEvaluation(const Messages& msg) {
 void generateGuides(const Setting& s, Messages& msg) {
   if (!msg.clean()) return;
   Database& db = *Database::get();
+  setOutOfMemoryStep("building the GCell grid");
   const EvalStatus status = db.setup();
   if (status != EvalStatus::kOk) {
     msg.error(statusText(status));
     return;
   }
+  setOutOfMemoryStep("generating the guides");
   for (Net& net : db.nets) net.createGuides();
   cleanAllGuides();
+  setOutOfMemoryStep("writing " + s.guide);
   if (!IO::writeRg(s.guide)) msg.error("save guide file fail.");
 }
 
@@ -128,10 +140,13 @@ void simulate(const Setting& s, Messages& msg) {
     std::cout << "running for " << s.simSeconds << " seconds..." << std::endl;
     std::this_thread::sleep_for(std::chrono::seconds(s.simSeconds));
   }
+  setOutOfMemoryStep("writing " + s.output);
   if (msg.clean() && !IO::writeDef(s.def, s.output)) msg.error("save output file fail.");
 }
 
 int run(int argc, char** argv) {
+  installOutOfMemoryHandler();
+  setOutOfMemoryStep("reading the command line");
   if (!Setting::readArgs(argc, argv)) return 1;
   const Setting& s = *Setting::get();
   Messages msg;
@@ -152,6 +167,7 @@ int run(int argc, char** argv) {
   msg.print();
   if (!msg.clean()) return 1;
   if (s.mode == Setting::kEvaluate) {
+    setOutOfMemoryStep("evaluating the routing");
     const EvalStatus status = Database::get()->reportEvaluation();
     if (status != EvalStatus::kOk) {
       std::cout << "[ERROR] " << statusText(status) << std::endl;

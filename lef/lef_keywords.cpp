@@ -28,15 +28,8 @@ enum lefTokenCode {
 
 const int kFirstBlock = 4;
 
-[[noreturn]] void outOfMemory() {
-  fputs("ERROR (LEFPARS-1009): Not enough memory, stop parsing!\n", stderr);
-  exit(1);
-}
-
 void* checkedRealloc(void* p, size_t size, bool plainHeap) {
-  void* q = plainHeap ? realloc(p, size) : lefRealloc(p, size);
-  if (!q) outOfMemory();
-  return q;
+  return plainHeap ? lefPlainRealloc(p, size) : lefRealloc(p, size);
 }
 
 // toupper and isalpha of the default locale, without a call per character.
@@ -593,8 +586,8 @@ void lefAddNumDefine(const char* name, double value) {
 
 void lefSetNonDefault(const char* name) {
   free(lefData->ndName);
-  lefData->ndName = strdup(name);
-  if (!lefData->ndName) outOfMemory();
+  size_t size = strlen(name) + 1;
+  lefData->ndName = static_cast<char*>(memcpy(lefPlainRealloc(nullptr, size), name, size));
 }
 
 void lefUnsetNonDefault() {
