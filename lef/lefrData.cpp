@@ -39,6 +39,7 @@ lefrData::lefrData()
       tokenSize(kLefTokenBufSize),
       spaceMissing(0),
       eofReported(0),
+      tokenTooLong(0),
       ringPlace(0),
       input_level(-1),
       expandedChars(0),
