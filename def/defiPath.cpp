@@ -84,6 +84,7 @@ void defiPath::clear() {
   numUsed_ = 0;
   textUsed_ = 0;
   pointer_ = -1;
+  for (int& at : recentText_) at = -1;
 }
 
 void defiPath::bumpSize(int size) {
@@ -106,6 +107,12 @@ void defiPath::append(char tag, int a, int b, int c, int d) {
 void defiPath::appendText(char tag, const char* text) {
   if (compact_) detach();
   const char* folded = DEFCASE(text ? text : "", defData_);
+  for (int at : recentText_) {
+    if (at >= 0 && at < textUsed_ && strcmp(text_ + at, folded) == 0) {
+      append(tag, at);
+      return;
+    }
+  }
   const int len = static_cast<int>(strlen(folded)) + 1;
   if (textUsed_ + len > textAllocated_) {
     int grown = textAllocated_ ? textAllocated_ * 2 : 64;
@@ -115,6 +122,8 @@ void defiPath::appendText(char tag, const char* text) {
   }
   memcpy(text_ + textUsed_, folded, len);
   append(tag, textUsed_);
+  recentText_[nextRecent_] = textUsed_;
+  nextRecent_ = (nextRecent_ + 1) % kRecentTexts;
   textUsed_ += len;
 }
 

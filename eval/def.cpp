@@ -300,6 +300,7 @@ bool IO::readDef(const std::string& path) {
   unknownVias = 0;
   const int status = defrRead(file, path.c_str(), Database::get(), 1);
   defrReleaseNResetMemory();
+  defrClearSession();  // the last net's paths and the lexer's buffers, no longer needed
   defrUnsetCallbacks();
   std::fclose(file);
   if (status == 0) return true;
