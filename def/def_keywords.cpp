@@ -132,8 +132,9 @@ int defrData::tokenFromAlias() {
       putToken(len++, '\n');
       pos++;
     } else {
-      while (pos < text.size() && !isDelimiter(static_cast<unsigned char>(text[pos])))
+      while (pos < text.size() && !isDelimiter(static_cast<unsigned char>(text[pos])) && !lexEnded)
         putToken(len++, text[pos++]);
+      if (lexEnded) return 1;  // too long: sublex ends the input
       if (len > 0 && deftoken[len - 1] == '"') len--;
     }
     putToken(len, '\0');
