@@ -93,7 +93,27 @@ void defrData::countLine() {
     settings->LongLineNumberFunction(nlines);
 }
 
-void defrData::growToken() { deftoken.resize(deftoken.size() * 2); }
+// A token, alias or text without end (such as an endless stream without blanks)
+// would otherwise grow with the input.
+void defrData::tokenTooLong() {
+  defError(6018, "The token is longer than 64 MB.");
+  hasFatalError = 1;
+  lexEnded = 1;
+  inputEnded = 1;
+  next = last = buffer;
+  input_level = -1;
+}
+
+bool defrData::growToken(size_t len) {
+  if (lexEnded) return false;
+  if (len >= kDefMaxToken) {
+    deftoken[len < deftoken.size() ? len : deftoken.size() - 1] = '\0';
+    tokenTooLong();
+    return false;
+  }
+  deftoken.resize(deftoken.size() > kDefMaxToken / 2 ? kDefMaxToken + 1 : deftoken.size() * 2);
+  return true;
+}
 
 int defrData::tokenFromAlias() {
   while (input_level >= 0) {
@@ -112,8 +132,9 @@ int defrData::tokenFromAlias() {
       putToken(len++, '\n');
       pos++;
     } else {
-      while (pos < text.size() && !isDelimiter(static_cast<unsigned char>(text[pos])))
+      while (pos < text.size() && !isDelimiter(static_cast<unsigned char>(text[pos])) && !lexEnded)
         putToken(len++, text[pos++]);
+      if (lexEnded) return 1;  // too long: sublex ends the input
       if (len > 0 && deftoken[len - 1] == '"') len--;
     }
     putToken(len, '\0');
@@ -178,7 +199,10 @@ int defrData::DefGetToken() {
         char d = *p;
         if (!isPlain(d)) break;
         if (len >= room) {
-          growToken();
+          if (!growToken(len)) {
+            p = last;
+            break;
+          }
           tok = deftoken.data();
           room = deftoken.size() - 1;
         }
@@ -191,6 +215,7 @@ int defrData::DefGetToken() {
     }
     UNGETC(c);
   }
+  if (lexEnded) return 0;
   putToken(len, '\0');
   tokenLen = len;
   return 1;
@@ -252,7 +277,13 @@ void defrData::readAlias() {
   for (;;) {
     line.clear();
     int c;
-    while ((c = GETC()) != EOF && c != '\n') line += static_cast<char>(c);
+    while ((c = GETC()) != EOF && c != '\n') {
+      line += static_cast<char>(c);
+      if (text.size() + line.size() > kDefMaxToken) {
+        tokenTooLong();
+        return;
+      }
+    }
     std::string upper(line);
     for (char& u : upper) u = static_cast<char>(toupper(static_cast<unsigned char>(u)));
     size_t marker = upper.find("&ENDALIAS");
@@ -308,6 +339,10 @@ void defrData::readHistory() {
     if (c == '\n') countLine();
     History_text += static_cast<char>(c);
     prev = c;
+    if (History_text.size() > kDefMaxToken) {
+      tokenTooLong();
+      return;
+    }
   }
 }
 
@@ -354,6 +389,10 @@ void defrData::readExtension() {
     if (c == '\n') countLine();
     if (c == '"') inString = !inString;
     History_text += static_cast<char>(c);
+    if (History_text.size() > kDefMaxToken) {
+      tokenTooLong();
+      return;
+    }
     if (endsWith(History_text, "ENDEXT")) {
       if (inString)
         defError(6006, "The ending '\"' is missing in the tag. Specify the ending '\"' in the "
@@ -525,7 +564,7 @@ int defrData::sublex(DEFYYSTYPE* value) {
   int expansions = 0;
   for (;;) {
     deftoken.swap(pv_deftoken);
-    if (!DefGetToken()) {
+    if (!DefGetToken() || lexEnded) {
       deftoken = pv_deftoken;  // messages at the end still name the last token
       return 0;
     }
@@ -551,7 +590,7 @@ int defrData::sublex(DEFYYSTYPE* value) {
     std::string message = defrFormat(
         "Invalid characters found in '%s'.\nThese characters might be using the character "
         "types other than English.\nCreate characters by specifying valid characters types.",
-        text);
+        defrMessageToken(text).c_str());
     defError(6008, message.c_str());
     hasFatalError = 1;
     lexEnded = 1;

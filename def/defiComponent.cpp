@@ -9,7 +9,7 @@ namespace {
 // A fresh buffer of 16 bytes holding "".
 char* emptyBuffer(int& size) {
   size = 16;
-  char* buf = static_cast<char*>(malloc(size));
+  char* buf = static_cast<char*>(defiMalloc(size));
   *buf = '\0';
   return buf;
 }
@@ -76,7 +76,7 @@ void defiComponent::Init() {
   minLayer_ = emptyBuffer(minLayerSize_);
   maxLayer_ = emptyBuffer(maxLayerSize_);
   netsAllocated_ = 16;
-  nets_ = static_cast<char**>(malloc(sizeof(char*) * netsAllocated_));
+  nets_ = static_cast<char**>(defiMalloc(sizeof(char*) * netsAllocated_));
   numNets_ = 0;
   props_.Init();
   rectsAllocated_ = 1;
@@ -196,7 +196,7 @@ void defiComponent::setWeight(int w) {
 void defiComponent::setMaskShift(const char* shift) {
   defiFreeArray(maskShift_);
   const int len = shift ? static_cast<int>(strlen(shift)) : 0;
-  maskShift_ = static_cast<int*>(malloc(sizeof(int) * (len > 0 ? len : 1)));
+  maskShift_ = static_cast<int*>(defiMalloc(sizeof(int) * (len > 0 ? len : 1)));
   for (int i = 0; i < len; i++) {
     const char c = shift[i];
     maskShift_[len - 1 - i] = c >= '0' && c <= '9' ? c - '0' : 0;

@@ -28,8 +28,8 @@ void defiGeometries::Reset() { numPoints_ = 0; }
 void defiGeometries::startList(int x, int y) {
   if (pointsAllocated_ == 0) {
     pointsAllocated_ = 16;
-    x_ = static_cast<int*>(malloc(sizeof(int) * pointsAllocated_));
-    y_ = static_cast<int*>(malloc(sizeof(int) * pointsAllocated_));
+    x_ = static_cast<int*>(defiMalloc(sizeof(int) * pointsAllocated_));
+    y_ = static_cast<int*>(defiMalloc(sizeof(int) * pointsAllocated_));
   }
   numPoints_ = 0;
   addToList(x, y);
@@ -97,7 +97,7 @@ defiSite::~defiSite() { Destroy(); }
 
 void defiSite::Init() {
   nameSize_ = 32;
-  siteName_ = static_cast<char*>(malloc(nameSize_));
+  siteName_ = static_cast<char*>(defiMalloc(nameSize_));
   clear();
 }
 
@@ -169,7 +169,7 @@ void defiStyles::setStyle(int style) { styleNum_ = style; }
 void defiStyles::setPolygon(defiGeometries* geom) {
   const int n = geom->numPoints();
   if (!polygon_) {
-    polygon_ = static_cast<defiPointList*>(malloc(sizeof(defiPointList)));
+    polygon_ = static_cast<defiPointList*>(defiMalloc(sizeof(defiPointList)));
     *polygon_ = defiPointList{0, nullptr, nullptr};
     pointCapacity_ = 0;
   }

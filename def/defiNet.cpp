@@ -69,10 +69,10 @@ void freeTexts(char** texts, int num) {
 void defiConnList::Init() {
   num_ = 0;
   cap_ = 16;
-  instances_ = static_cast<char**>(malloc(sizeof(char*) * cap_));
-  pins_ = static_cast<char**>(malloc(sizeof(char*) * cap_));
-  mustJoin_ = static_cast<char*>(malloc(cap_));
-  synthesized_ = static_cast<char*>(malloc(cap_));
+  instances_ = static_cast<char**>(defiMalloc(sizeof(char*) * cap_));
+  pins_ = static_cast<char**>(defiMalloc(sizeof(char*) * cap_));
+  mustJoin_ = static_cast<char*>(defiMalloc(cap_));
+  synthesized_ = static_cast<char*>(defiMalloc(cap_));
 }
 
 void defiConnList::Destroy() {
@@ -214,7 +214,7 @@ defiSubnet::~defiSubnet() { Destroy(); }
 
 void defiSubnet::Init() {
   nameSize_ = 16;
-  name_ = static_cast<char*>(malloc(nameSize_));
+  name_ = static_cast<char*>(defiMalloc(nameSize_));
   conns_.Init();
   clear();
 }
@@ -301,12 +301,12 @@ defiNet::~defiNet() { Destroy(); }
 
 void defiNet::Init() {
   nameSize_ = 16;
-  name_ = static_cast<char*>(malloc(nameSize_));
+  name_ = static_cast<char*>(defiMalloc(nameSize_));
   *name_ = '\0';
   conns_.Init();
   props_.Init();
   subnetsAllocated_ = 2;
-  subnets_ = static_cast<defiSubnet**>(malloc(sizeof(defiSubnet*) * subnetsAllocated_));
+  subnets_ = static_cast<defiSubnet**>(defiMalloc(sizeof(defiSubnet*) * subnetsAllocated_));
   clear();
 }
 

@@ -31,7 +31,7 @@ defiPath::defiPath(defrData* data) : defData_(data) {}
 
 defiPath::defiPath(defiPath* from) : pointer_(from->pointer_), defData_(from->defData_) {
   const size_t elemBytes = sizeof(Elem) * from->numUsed_;
-  char* block = static_cast<char*>(malloc(elemBytes + from->textUsed_ + 1));
+  char* block = static_cast<char*>(defiMalloc(elemBytes + from->textUsed_ + 1));
   if (elemBytes) memcpy(block, from->elems_, elemBytes);
   if (from->textUsed_) memcpy(block + elemBytes, from->text_, from->textUsed_);
   elems_ = reinterpret_cast<Elem*>(block);
@@ -68,9 +68,9 @@ void defiPath::Destroy() {
 
 // Gives a compact path separate, growable buffers again.
 void defiPath::detach() {
-  Elem* elems = static_cast<Elem*>(malloc(sizeof(Elem) * (numUsed_ + 16)));
+  Elem* elems = static_cast<Elem*>(defiMalloc(sizeof(Elem) * (numUsed_ + 16)));
   if (numUsed_) memcpy(elems, elems_, sizeof(Elem) * numUsed_);
-  char* text = static_cast<char*>(malloc(textUsed_ + 64));
+  char* text = static_cast<char*>(defiMalloc(textUsed_ + 64));
   if (textUsed_) memcpy(text, text_, textUsed_);
   free(elems_);
   elems_ = elems;
@@ -84,6 +84,7 @@ void defiPath::clear() {
   numUsed_ = 0;
   textUsed_ = 0;
   pointer_ = -1;
+  for (int& at : recentText_) at = -1;
 }
 
 void defiPath::bumpSize(int size) {
@@ -106,6 +107,12 @@ void defiPath::append(char tag, int a, int b, int c, int d) {
 void defiPath::appendText(char tag, const char* text) {
   if (compact_) detach();
   const char* folded = DEFCASE(text ? text : "", defData_);
+  for (int at : recentText_) {
+    if (at >= 0 && at < textUsed_ && strcmp(text_ + at, folded) == 0) {
+      append(tag, at);
+      return;
+    }
+  }
   const int len = static_cast<int>(strlen(folded)) + 1;
   if (textUsed_ + len > textAllocated_) {
     int grown = textAllocated_ ? textAllocated_ * 2 : 64;
@@ -115,6 +122,8 @@ void defiPath::appendText(char tag, const char* text) {
   }
   memcpy(text_ + textUsed_, folded, len);
   append(tag, textUsed_);
+  recentText_[nextRecent_] = textUsed_;
+  nextRecent_ = (nextRecent_ + 1) % kRecentTexts;
   textUsed_ += len;
 }
 

@@ -109,6 +109,11 @@ class defiPath {
   int textUsed_ = 0;
   int textAllocated_ = 0;
   mutable int pointer_ = -1;
+  // Offsets of the latest distinct texts: via and layer names repeat through
+  // a path, and a repeated one is stored once.
+  static constexpr int kRecentTexts = 4;
+  int recentText_[kRecentTexts] = {-1, -1, -1, -1};
+  int nextRecent_ = 0;
   // The texts sit in the elements' block (a path taken over by a wire).
   bool compact_ = false;
   defrData* defData_;

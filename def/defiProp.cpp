@@ -12,9 +12,9 @@ defiProp::~defiProp() { Destroy(); }
 
 void defiProp::Init() {
   nameSize_ = 16;
-  propName_ = static_cast<char*>(malloc(nameSize_));
+  propName_ = static_cast<char*>(defiMalloc(nameSize_));
   stringLength_ = 16;
-  stringData_ = static_cast<char*>(malloc(stringLength_));
+  stringData_ = static_cast<char*>(defiMalloc(stringLength_));
   clear();
 }
 
@@ -75,9 +75,9 @@ defiPinProp::~defiPinProp() { Destroy(); }
 
 void defiPinProp::Init() {
   instNameSize_ = 16;
-  instName_ = static_cast<char*>(malloc(instNameSize_));
+  instName_ = static_cast<char*>(defiMalloc(instNameSize_));
   pinNameSize_ = 16;
-  pinName_ = static_cast<char*>(malloc(pinNameSize_));
+  pinName_ = static_cast<char*>(defiMalloc(pinNameSize_));
   *instName_ = *pinName_ = '\0';
   props_.Init();
   clear();

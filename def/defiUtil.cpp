@@ -1,6 +1,7 @@
 #include "def/defiUtil.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "def/defiDebug.h"
@@ -8,11 +9,24 @@
 
 namespace LefDefParser {
 
+void* defiMalloc(size_t size) {
+  for (;;) {
+    // Zero bytes may answer null; one byte never does.
+    if (void* mem = malloc(size ? size : 1)) return mem;
+    std::new_handler handler = std::get_new_handler();
+    if (!handler) {
+      fputs("ERROR (DEFPARS-6019): Not enough memory, stop parsing!\n", stderr);
+      exit(1);
+    }
+    handler();
+  }
+}
+
 defiPointList defiCopyPoints(const defiGeometries* geom) {
   defiPointList list{0, nullptr, nullptr};
   const int n = geom ? geom->numPoints() : 0;
-  list.x = static_cast<int*>(malloc(sizeof(int) * (n > 0 ? n : 1)));
-  list.y = static_cast<int*>(malloc(sizeof(int) * (n > 0 ? n : 1)));
+  list.x = static_cast<int*>(defiMalloc(sizeof(int) * (n > 0 ? n : 1)));
+  list.y = static_cast<int*>(defiMalloc(sizeof(int) * (n > 0 ? n : 1)));
   for (int i = 0; i < n; i++) geom->points(i, &list.x[i], &list.y[i]);
   list.numPoints = n;
   return list;
@@ -28,7 +42,7 @@ char* defiDupText(const char* text, defrData* data, bool fold) {
   if (!text) return nullptr;
   const char* src = fold ? DEFCASE(text, data) : text;
   const size_t len = strlen(src) + 1;
-  char* copy = static_cast<char*>(malloc(len));
+  char* copy = static_cast<char*>(defiMalloc(len));
   memcpy(copy, src, len);
   return copy;
 }
@@ -44,7 +58,7 @@ void defiCopyToBuffer(char*& buf, int& size, const char* text, defrData* data,
   const size_t len = strlen(src) + 1;
   if (!buf || len > static_cast<size_t>(size)) {
     free(buf);
-    buf = static_cast<char*>(malloc(len));
+    buf = static_cast<char*>(defiMalloc(len));
     size = static_cast<int>(len);
   }
   memcpy(buf, src, len);
@@ -68,10 +82,10 @@ bool defiCheckIndex(int index, int count, const defiIndexCheck& check,
 void defiPropList::Init() {
   num_ = 0;
   cap_ = 2;
-  names_ = static_cast<char**>(malloc(sizeof(char*) * cap_));
-  values_ = static_cast<char**>(malloc(sizeof(char*) * cap_));
-  numbers_ = static_cast<double*>(malloc(sizeof(double) * cap_));
-  types_ = static_cast<char*>(malloc(sizeof(char) * cap_));
+  names_ = static_cast<char**>(defiMalloc(sizeof(char*) * cap_));
+  values_ = static_cast<char**>(defiMalloc(sizeof(char*) * cap_));
+  numbers_ = static_cast<double*>(defiMalloc(sizeof(double) * cap_));
+  types_ = static_cast<char*>(defiMalloc(sizeof(char) * cap_));
 }
 
 void defiPropList::Destroy() {

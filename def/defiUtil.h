@@ -20,6 +20,10 @@ struct defiPointList {
   int* y;
 };
 
+// malloc that never returns null: as operator new does, a failure calls the installed
+// new-handler and tries again; without a handler it ends the process with a message.
+void* defiMalloc(size_t size);
+
 // Copies every collected point into freshly allocated arrays.
 defiPointList defiCopyPoints(const defiGeometries* geom);
 void defiFreePoints(defiPointList& list);
@@ -38,7 +42,7 @@ inline int defiNextCapacity(int cap, int start) { return cap == 0 ? start : cap 
 // Reallocates one array to newCap entries, keeping the first `count`.
 template <class T>
 void defiResizeArray(T*& arr, int count, int newCap) {
-  T* grown = static_cast<T*>(malloc(sizeof(T) * (newCap > 0 ? newCap : 1)));
+  T* grown = static_cast<T*>(defiMalloc(sizeof(T) * (newCap > 0 ? newCap : 1)));
   if (arr && count > 0) memcpy(grown, arr, sizeof(T) * count);
   free(arr);
   arr = grown;

@@ -44,6 +44,12 @@ static bool printable(const char* token) {
   return isgraph(static_cast<unsigned char>(token[0])) != 0;
 }
 
+std::string defrMessageToken(const char* token) {
+  const size_t kShown = 100;
+  size_t len = strnlen(token, kShown + 1);
+  return len <= kShown ? std::string(token, len) : std::string(token, kShown) + "...";
+}
+
 static bool endsInGluedSemicolon(const char* token) {
   size_t len = strlen(token);
   return len >= 3 && token[len - 1] == ';';
@@ -75,29 +81,31 @@ void defrData::defError(int msgNum, const char* text) {
   errors++;
   if (hasFatalError) return;
   if (!passesLimits(msgNum)) return;
+  // The tests on ';' see whole tokens; the messages show them cut.
   const char* cur = printable(deftoken.data()) ? deftoken.data() : "<unprintable>";
   const char* prev = printable(pv_deftoken.data()) ? pv_deftoken.data() : "<unprintable>";
+  const std::string curShown = defrMessageToken(cur), prevShown = defrMessageToken(prev);
   const char* file = session->FileName.c_str();
   std::string message;
   if (strcmp(text, "syntax error") == 0 || strcmp(text, "parse error") == 0) {
     const char* glued = "ERROR (DEFPARS-%d): %s, file %s at line %s\n"
                         "Last token was <%s>, space is missing before <;>\n";
     if (endsInGluedSemicolon(cur)) {
-      message = defrFormat(glued, msgNum, text, file, lineText(nlines).c_str(), cur);
+      message = defrFormat(glued, msgNum, text, file, lineText(nlines).c_str(), curShown.c_str());
     } else if (endsInGluedSemicolon(prev)) {
-      message = defrFormat(glued, msgNum, text, file, lineText(nlines - 1).c_str(), prev);
+      message = defrFormat(glued, msgNum, text, file, lineText(nlines - 1).c_str(), prevShown.c_str());
     } else {
       message = defrFormat(
           "ERROR (DEFPARS-%d): Def parser has encountered an error in file %s at line %s, on "
           "token %s.\nProblem can be syntax error on the def file or an invalid parameter "
           "name.\nDouble check the syntax on the def file with the LEFDEF Reference Manual.\n",
-          msgNum, file, lineText(nlines).c_str(), cur);
+          msgNum, file, lineText(nlines).c_str(), curShown.c_str());
     }
   } else {
     message = defrFormat(
         "ERROR (DEFPARS-%d): %s Error in file %s at line %s, on token %s.\nUpdate the def "
         "file before parsing the file again.\n",
-        msgNum, text, file, lineText(nlines).c_str(), cur);
+        msgNum, text, file, lineText(nlines).c_str(), curShown.c_str());
   }
   emitError(message);
 }

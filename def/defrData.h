@@ -241,11 +241,13 @@ private:
   }
   void UNGETC(int c);
   void countLine();
+  // Past kMaxToken the token is dropped and the input ends (error 6018).
   void putToken(size_t at, char c) {
-    if (at + 1 >= deftoken.size()) growToken();
+    if (at + 1 >= deftoken.size() && !growToken(at)) return;
     deftoken[at] = c;
   }
-  void growToken();
+  bool growToken(size_t len);
+  void tokenTooLong();
   int DefGetToken();
   int tokenFromAlias();
   int sublex(DEFYYSTYPE* value);
@@ -269,6 +271,12 @@ private:
 
   std::vector<char> upperBuf;
 };
+
+// The longest token, and the longest alias, HISTORY or extension text, read.
+constexpr size_t kDefMaxToken = size_t{64} << 20;
+
+// A token as messages show it: its first 100 bytes, then "..." when it is longer.
+std::string defrMessageToken(const char* token);
 
 // printf into a string sized to fit, for message texts holding file values.
 std::string defrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -352,6 +352,7 @@ bool IO::readDef(const std::string& path) {
   if (fstat(fileno(file), &lastRead.st) != 0) lastRead.path.clear();
   const int status = defrRead(file, path.c_str(), Database::get(), 1);
   defrReleaseNResetMemory();
+  defrClearSession();  // the last net's paths and the lexer's buffers, no longer needed
   defrUnsetCallbacks();
   std::fclose(file);
   if (offLayerSegments.count > 0)

@@ -9,6 +9,7 @@
 
 #include "eval/db.h"
 #include "eval/io.h"
+#include "eval/oom.h"
 #include "eval/outfile.h"
 #include "eval/setting.h"
 
@@ -91,8 +92,10 @@ void checkNames(const Setting& s, Messages& msg) {
 }
 
 void loadDesign(const Setting& s, Messages& msg) {
+  setOutOfMemoryStep("reading " + s.lef);
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
   if (!msg.clean()) return;
+  setOutOfMemoryStep("reading " + s.def);
   if (!IO::readDef(s.def)) {
     msg.error("load DEF file fail.");
   } else if (IO::unknownViaElements() > 0) {
@@ -104,12 +107,16 @@ void loadDesign(const Setting& s, Messages& msg) {
 
 void loadEvaluationInputs(const Setting& s, Messages& msg) {
   if (!msg.clean()) return;
+  setOutOfMemoryStep("reading " + s.guide);
   if (!s.guide.empty() && !IO::readRg(s.guide)) msg.warning("load guide file fail.");
   msg.readerWarnings();
+  setOutOfMemoryStep("reading " + s.georpt);
   if (!s.georpt.empty() && !IO::readGeometryRpt(s.georpt)) msg.warning("load geometry report fail.");
   msg.readerWarnings();
+  setOutOfMemoryStep("reading " + s.conrpt);
   if (!s.conrpt.empty() && !IO::readConnectRpt(s.conrpt)) msg.warning("load connectivity report fail.");
   msg.readerWarnings();
+  setOutOfMemoryStep("reading " + s.weights);
   if (!IO::readWeights(s.weights)) msg.warning("load evaluation score weights fail.");
   msg.readerWarnings();
 }
@@ -127,6 +134,7 @@ bool overwritesInput(const Setting& s, const std::string& output, const char* wh
 }
 
 void cleanAllGuides() {
+  setOutOfMemoryStep("cleaning the guides");
   for (Net& net : Database::get()->nets) net.cleanGuides();
 }
 
@@ -138,13 +146,16 @@ void prepareEvaluation(const Messages& msg) {
 void generateGuides(const Setting& s, Messages& msg) {
   if (!msg.clean() || overwritesInput(s, s.guide, "guide file", msg)) return;
   Database& db = *Database::get();
+  setOutOfMemoryStep("building the GCell grid");
   const EvalStatus status = db.setup();
   if (status != EvalStatus::kOk) {
     msg.error(statusText(status));
     return;
   }
+  setOutOfMemoryStep("generating the guides");
   for (Net& net : db.nets) net.createGuides();
   cleanAllGuides();
+  setOutOfMemoryStep("writing " + s.guide);
   if (!IO::writeRg(s.guide)) msg.error("save guide file fail: " + IO::writeFailure() + ".");
 }
 
@@ -157,11 +168,14 @@ void simulate(const Setting& s, Messages& msg) {
     std::cout << "running for " << s.simSeconds << " seconds..." << std::endl;
     std::this_thread::sleep_for(std::chrono::seconds(s.simSeconds));
   }
+  setOutOfMemoryStep("writing " + s.output);
   if (msg.clean() && !overwritesInput(s, s.output, "output file", msg) && !IO::writeDef(s.def, s.output))
     msg.error("save output file fail: " + IO::writeFailure() + ".");
 }
 
 int run(int argc, char** argv) {
+  installOutOfMemoryHandler();
+  setOutOfMemoryStep("reading the command line");
   if (!Setting::readArgs(argc, argv)) return 1;
   const Setting& s = *Setting::get();
   Messages msg;
@@ -182,6 +196,7 @@ int run(int argc, char** argv) {
   msg.print();
   if (!msg.clean()) return 1;
   if (s.mode == Setting::kEvaluate) {
+    setOutOfMemoryStep("evaluating the routing");
     const EvalStatus status = Database::get()->reportEvaluation();
     if (status != EvalStatus::kOk) {
       std::cout << "[ERROR] " << statusText(status) << std::endl;

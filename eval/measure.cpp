@@ -35,6 +35,11 @@ const std::vector<Shape>& layerList(const LayerGuides& g, unsigned char layer) {
 NetMeasure NetMeter::measure(const Net& net) {
   NetMeasure m;
   queries_.clear();
+  // Two queries per via, at most one per segment: reserved at once, so a giant
+  // net never holds the list twice while it doubles.
+  std::size_t bound = net.wires.size();
+  for (const Wire& w : net.wires) bound += w.isVia();
+  queries_.reserve(bound);
   viaOutside_.assign(net.wires.size(), 0);
   for (std::size_t i = 0; i < net.wires.size(); ++i) {
     const Wire& w = net.wires[i];

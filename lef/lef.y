@@ -29,6 +29,9 @@
 // The parser's stacks start on its own frame and double on the heap.
 #define YYINITDEPTH 10000
 #define YYMAXDEPTH 300000
+// A failed stack growth is running out of memory, not a syntax error.
+#define YYMALLOC(size) LefDefParser::lefPlainRealloc(nullptr, size)
+#define YYFREE free
 
 namespace LefDefParser {
 

@@ -28,21 +28,16 @@ enum lefTokenCode {
 
 const int kFirstBlock = 4;
 
-[[noreturn]] void outOfMemory() {
-  fputs("ERROR (LEFPARS-1009): Not enough memory, stop parsing!\n", stderr);
-  exit(1);
-}
-
 void* checkedRealloc(void* p, size_t size, bool plainHeap) {
-  void* q = plainHeap ? realloc(p, size) : lefRealloc(p, size);
-  if (!q) outOfMemory();
-  return q;
+  return plainHeap ? lefPlainRealloc(p, size) : lefRealloc(p, size);
 }
 
 // toupper and isalpha of the default locale, without a call per character.
 inline char upperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 inline bool isLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 inline bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+// Bytes no token may hold: non-ASCII, and NUL, which would end the token's text early.
+inline bool isInvalid(int c) { return c == 0 || c > 127; }
 
 // Copies the text upper-cased; returns its length.
 size_t lefuc_array(const char* source, char* dest) {
@@ -150,12 +145,30 @@ void UNlefGetc(char ch) {
   *--d->next = ch;
 }
 
-// Doubles the three token buffers; returns the write position in the new
-// current buffer.
+// Ends the input after a token or text longer than kLefMaxToken, which would
+// otherwise grow with input that has no blanks (such as an endless stream).
+void tokenTooLong() {
+  lefrData* d = lefData;
+  lefError(1012, "The token is longer than 64 MB.");
+  d->eofReported = 1;
+  d->tokenTooLong = 1;
+  d->inputEnded = 1;
+  d->next = d->end;
+  d->input_level = -1;
+}
+
+// Doubles the three token buffers, up to kLefMaxToken bytes of text; returns
+// the write position in the new current buffer. Past that size the token is
+// dropped: the position steps back so the caller's write stays inside.
 char* growTokenBuffers(char* pos) {
   lefrData* d = lefData;
   size_t used = pos - d->currentToken;
-  d->tokenSize *= 2;
+  if (used >= static_cast<size_t>(kLefMaxToken)) {
+    *pos = '\0';
+    tokenTooLong();
+    return pos - 1;
+  }
+  d->tokenSize = d->tokenSize > kLefMaxToken / 2 ? kLefMaxToken + 1 : d->tokenSize * 2;
   d->currentToken = static_cast<char*>(checkedRealloc(d->currentToken, d->tokenSize, true));
   d->prevToken = static_cast<char*>(checkedRealloc(d->prevToken, d->tokenSize, true));
   d->upperToken = static_cast<char*>(checkedRealloc(d->upperToken, d->tokenSize, true));
@@ -195,7 +208,7 @@ bool GetTokenFromStack() {
       return true;
     }
     while (pos < text.size() && text[pos] != ' ' && text[pos] != '\t' && text[pos] != '\n') {
-      if (static_cast<unsigned char>(text[pos]) > 127) d->hasNonAscii = 1;
+      if (isInvalid(static_cast<unsigned char>(text[pos]))) d->hasNonAscii = 1;
       out = IncCurPos(out, text[pos++]);
     }
     if (out > lefData->currentToken + 1 && out[-1] == '"') out--;
@@ -230,7 +243,7 @@ bool readQuoted(char* out) {
       if (c == '\n' || c == EOF) break;
     }
     if (c == '\n') newLine();
-    if (c > 127) lefData->hasNonAscii = 1;
+    if (isInvalid(c)) lefData->hasNonAscii = 1;
     out = IncCurPos(out, static_cast<char>(c));
   }
   *out = '\0';
@@ -262,7 +275,7 @@ char* copyWordInBlock(char* out, bool shift) {
   for (; p != end; p++) {
     unsigned char c = static_cast<unsigned char>(*p);
     if (c == ' ' || c == '\t' || c == '\n' || c == '\r') break;
-    nonAscii |= c > 127;
+    nonAscii |= isInvalid(c);
     if (shift && c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
     *out++ = static_cast<char>(c);
   }
@@ -299,14 +312,14 @@ bool GetToken() {
 
   char* out = IncCurPos(lefData->currentToken, static_cast<char>(c));
   if (c == '"') return readQuoted(out);
-  if (c > 127) d->hasNonAscii = 1;
+  if (isInvalid(c)) d->hasNonAscii = 1;
   bool shift = !lefData->namesCaseSensitive && lefSettings->ShiftCase;
   if (shift && c >= 'a' && c <= 'z') out[-1] = static_cast<char>(c - 'a' + 'A');
   for (;;) {
     out = copyWordInBlock(out, shift);
     c = lefGetc();
     if (c == ' ' || c == '\t' || c == '\n' || c == EOF) break;
-    if (c > 127) d->hasNonAscii = 1;
+    if (isInvalid(c)) d->hasNonAscii = 1;
     if (shift && c >= 'a' && c <= 'z') c = c - 'a' + 'A';
     out = IncCurPos(out, static_cast<char>(c));
   }
@@ -369,6 +382,10 @@ void lefStoreAlias() {
         newLine();
         break;
       }
+      if (body.size() > static_cast<size_t>(kLefMaxToken)) {
+        tokenTooLong();
+        return;
+      }
     }
     // A marker may straddle the previous line's end.
     size_t from = lineStart >= endLen ? lineStart - endLen + 1 : 0;
@@ -424,6 +441,10 @@ void readHistory() {
     if (c == '\n') newLine();
     text += static_cast<char>(c);
     prev = c;
+    if (text.size() > static_cast<size_t>(kLefMaxToken)) {
+      tokenTooLong();
+      return;
+    }
   }
 }
 
@@ -465,6 +486,10 @@ int readExtension() {
     if (c == '\n') newLine();
     if (c == '"') inQuote = !inQuote;
     text += static_cast<char>(c);
+    if (text.size() > static_cast<size_t>(kLefMaxToken)) {
+      tokenTooLong();
+      break;
+    }
     if (endsWith(text, "ENDEXT")) {
       if (inQuote) lefError(1006, "Ending \" is missing");
       break;
@@ -593,8 +618,8 @@ void lefAddNumDefine(const char* name, double value) {
 
 void lefSetNonDefault(const char* name) {
   free(lefData->ndName);
-  lefData->ndName = strdup(name);
-  if (!lefData->ndName) outOfMemory();
+  size_t size = strlen(name) + 1;
+  lefData->ndName = static_cast<char*>(memcpy(lefPlainRealloc(nullptr, size), name, size));
 }
 
 void lefUnsetNonDefault() {
@@ -625,7 +650,7 @@ int lefsublex() {
 
   char* tok;
   for (;;) {
-    if (!GetToken()) return 0;
+    if (!GetToken() || d->tokenTooLong) return 0;
     tok = d->currentToken;
     if (tok[0] == lefSettings->CommentChar) {
       if (!skipComment()) return 0;
@@ -654,7 +679,7 @@ int lefsublex() {
     lefErrorf(1008,
               "Invalid characters found in '%s'.\nThese characters might have created by "
               "character types other than English.",
-              tok);
+              lefMessageToken(tok).c_str());
     return 0;
   }
   if (p->afterExtension && strcmp(tok, "END") == 0) p->afterExtension = 0;

@@ -5,20 +5,14 @@
 #include <cstring>
 
 #include "lef/lefiDebug.h"
+#include "lef/lefrMemory.h"
 
 namespace LefDefParser {
 
 namespace {
 
-// Same failure as lefMalloc's, but on the plain heap.
-void* propTypeAlloc(size_t size) {
-  void* mem = malloc(size);
-  if (!mem) {
-    fputs("ERROR (LEFPARS-1009): Not enough memory, stop parsing!\n", stderr);
-    exit(1);
-  }
-  return mem;
-}
+// The plain heap: these tables are freed with free.
+void* propTypeAlloc(size_t size) { return lefPlainRealloc(nullptr, size); }
 
 }  // namespace
 

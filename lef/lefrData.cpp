@@ -15,12 +15,7 @@ lefrData* lefData = nullptr;
 namespace {
 
 char* newTokenBuf() {
-  char* buf = static_cast<char*>(malloc(kLefTokenBufSize));
-  if (!buf) {
-    // Same failure as lefMalloc's; these buffers live on the plain heap.
-    fputs("ERROR (LEFPARS-1009): Not enough memory, stop parsing!\n", stderr);
-    exit(1);
-  }
+  char* buf = static_cast<char*>(lefPlainRealloc(nullptr, kLefTokenBufSize));
   buf[0] = '\0';
   return buf;
 }
@@ -44,6 +39,7 @@ lefrData::lefrData()
       tokenSize(kLefTokenBufSize),
       spaceMissing(0),
       eofReported(0),
+      tokenTooLong(0),
       ringPlace(0),
       input_level(-1),
       expandedChars(0),

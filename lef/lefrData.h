@@ -30,6 +30,8 @@ namespace LefDefParser {
 const char* const kLefWarningLog = "lefRWarning.log";
 
 const int kLefTokenBufSize = 4096;
+// The longest token, and the longest alias, HISTORY or extension text, read.
+const int kLefMaxToken = 64 << 20;
 const int kLefInputBufSize = 16384;
 const int kLefRingSize = 10;
 const int kLefInputStackSize = 20;
@@ -71,6 +73,7 @@ class lefrData {
   int tokenSize;
   int spaceMissing;  // a closing quote not followed by a blank
   int eofReported;   // once set, lefError reports nothing more
+  int tokenTooLong;  // a token passed kLefMaxToken: the input has ended
 
   // Strings handed to the parser live in a ring of ten buffers.
   char* ring[kLefRingSize];

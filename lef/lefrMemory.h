@@ -6,9 +6,12 @@
 
 namespace LefDefParser {
 
-// Never returns null without a hook: running out of memory ends the process.
+// Never return null: a failure calls the installed new-handler and tries again, and
+// without a handler ends the process. A hook's null result counts as a failure.
 void* lefMalloc(size_t size);
 void* lefRealloc(void* ptr, size_t size);
+// The same on the plain heap, for buffers the caller's hooks never see.
+void* lefPlainRealloc(void* ptr, size_t size);
 void lefFree(void* ptr);
 
 }  // namespace LefDefParser

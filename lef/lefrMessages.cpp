@@ -17,11 +17,13 @@ namespace LefDefParser {
 
 namespace {
 
-const char* shownToken(const char* token) {
-  return isgraph(static_cast<unsigned char>(token[0])) ? token : "<unprintable>";
+std::string shownToken(const char* token) {
+  return isgraph(static_cast<unsigned char>(token[0])) ? lefMessageToken(token) : "<unprintable>";
 }
 
+// An unprintable token is shown as "<unprintable>", which does not end with ';'.
 bool endsWithSemicolon(const char* token) {
+  if (!isgraph(static_cast<unsigned char>(token[0]))) return false;
   size_t len = strlen(token);
   return len > 2 && token[len - 1] == ';';
 }
@@ -127,8 +129,8 @@ void lefError(int msgNum, const char* text) {
     lefiError(1, msgNum, text);
     return;
   }
-  const char* token = shownToken(lefData->currentToken);
-  const char* prev = shownToken(lefData->prevToken);
+  const char* token = lefData->currentToken;
+  const char* prev = lefData->prevToken;
   const char* file = lefData->fileName ? lefData->fileName : "";
   int line = lefData->lineNumber;
 
@@ -146,26 +148,26 @@ void lefError(int msgNum, const char* text) {
     if (endsWithSemicolon(token)) {
       msg = format("ERROR (LEFPARS-%d): %s, see file %s at line %d\nLast token was <%s>, "
                    "space is missing before <;>\n",
-                   msgNum, text, file, line, token);
+                   msgNum, text, file, line, shownToken(token).c_str());
     } else if (endsWithSemicolon(prev)) {
       msg = format("ERROR (LEFPARS-%d): %s, see file %s at line %d\nLast token was <%s>, "
                    "space is missing before <;>\n",
-                   msgNum, text, file, line - 1, prev);
+                   msgNum, text, file, line - 1, shownToken(prev).c_str());
     } else if (token[0] == '"' && lefData->spaceMissing) {
       msg = format("ERROR (LEFPARS-%d): %s, see file %s at line %d\nLast token was <%s\">, "
                    "space is missing between the closing \" of the string and ;.\n",
-                   parseError ? 1010 : 1011, text, file, line, token);
+                   parseError ? 1010 : 1011, text, file, line, shownToken(token).c_str());
       lefData->spaceMissing = 0;
     } else {
       msg = format("ERROR (LEFPARS-%d): Lef parser has encountered an error in file %s at "
                    "line %d, on token %s.\nProblem can be syntax error on the lef file or "
                    "an invalid parameter name.\nDouble check the syntax on the lef file "
                    "with the LEFDEF Reference Manual.\n",
-                   msgNum, file, line, token);
+                   msgNum, file, line, shownToken(token).c_str());
     }
   } else {
     msg = format("ERROR (LEFPARS-%d): %s Error in file %s at line %d, on token %s.\n",
-                 msgNum, text, file, line, token);
+                 msgNum, text, file, line, shownToken(token).c_str());
   }
 
   fflush(stdout);
@@ -192,6 +194,12 @@ void lefInfo(int msgNum, const char* text) {
   if (!withinMsgLimit(msgNum)) return;
   lefData->infoCount++;
   deliver(kInfoKind, msgNum, text);
+}
+
+std::string lefMessageToken(const char* token) {
+  const size_t kShown = 100;
+  size_t len = strnlen(token, kShown + 1);
+  return len <= kShown ? std::string(token, len) : std::string(token, kShown) + "...";
 }
 
 void lefyyerror(const char* text) { lefError(lefData->syntaxErrNum++, text); }

@@ -2,6 +2,8 @@
 #ifndef VELMOR_LEF_LEFRMESSAGES_H
 #define VELMOR_LEF_LEFRMESSAGES_H
 
+#include <string>
+
 namespace LefDefParser {
 
 // Applies the limits, counts, frames the text with file, line and token and
@@ -13,6 +15,8 @@ void lefWarning(int msgNum, const char* text);
 void lefInfo(int msgNum, const char* text);
 // The parser's syntax errors, numbered 1, 2, ... in each read.
 void lefyyerror(const char* text);
+// A token as messages show it: its first 100 bytes, then "..." when it is longer.
+std::string lefMessageToken(const char* token);
 // printf-style forms that size their buffer from the values.
 void lefErrorf(int msgNum, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 void lefWarningf(int msgNum, const char* fmt, ...) __attribute__((format(printf, 2, 3)));

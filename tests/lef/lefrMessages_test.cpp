@@ -119,11 +119,11 @@ TEST_F(LefReadTest, ErrorsFrom1300To1499DoNotBlock) {
   EXPECT_EQ(lefData->blockingErrors, 2);
 }
 
-TEST_F(LefReadTest, LongTokensAndNamesAreShownInFull) {
+TEST_F(LefReadTest, LongTokensAreCutAndNamesShownInFull) {
   std::string name(20000, 'v');
   EXPECT_EQ(read("VERSION 5.8 ;\n" + name + " ;\n"), 1);
   ASSERT_EQ(errors().size(), 1u);
-  EXPECT_NE(errors()[0].find("on token " + name + ".\n"), std::string::npos);
+  EXPECT_NE(errors()[0].find("on token " + name.substr(0, 100) + "....\n"), std::string::npos);
   lefErrorf(1700, "name %s twice %s", name.c_str(), name.c_str());
   ASSERT_EQ(errors().size(), 2u);
   EXPECT_EQ(errors()[1], "ERROR (LEFPARS-1700): name " + name + " twice " + name +
