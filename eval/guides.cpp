@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "eval/db.h"
+#include "eval/guidesweep.h"
 
 namespace velmor {
 
@@ -60,51 +61,6 @@ void mergeAlong(std::vector<Shape>& list, const ShapeAxis& ax) {
   list.resize(out);
 }
 
-// Sorted distinct edge values of one axis.
-std::vector<int> edges(const std::vector<Shape>& list, const ShapeAxis& ax) {
-  std::vector<int> v;
-  v.reserve(2 * list.size());
-  for (const Shape& s : list) {
-    v.push_back(s.*ax.lo);
-    v.push_back(s.*ax.hi);
-  }
-  std::sort(v.begin(), v.end());
-  v.erase(std::unique(v.begin(), v.end()), v.end());
-  return v;
-}
-
-// Cuts every shape at each edge of the list strictly inside it.
-std::vector<Shape> cutAtEdges(const std::vector<Shape>& list) {
-  const std::vector<int> xs = edges(list, kAxisX);
-  const std::vector<int> ys = edges(list, kAxisY);
-  auto pos = [](const std::vector<int>& v, int c) {
-    return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), c) - v.begin());
-  };
-  std::vector<Shape> cells;
-  cells.reserve(list.size());
-  for (const Shape& s : list) {
-    const std::size_t x0 = pos(xs, s.lx), x1 = std::max(pos(xs, s.hx), x0 + 1);
-    const std::size_t y0 = pos(ys, s.ly), y1 = std::max(pos(ys, s.hy), y0 + 1);
-    for (std::size_t i = x0; i < x1; ++i) {
-      for (std::size_t j = y0; j < y1; ++j) {
-        Shape c = s;
-        if (s.lx != s.hx) c.lx = xs[i], c.hx = xs[i + 1];
-        if (s.ly != s.hy) c.ly = ys[j], c.hy = ys[j + 1];
-        cells.push_back(c);
-      }
-    }
-  }
-  return cells;
-}
-
-bool rowMajor(const Shape& a, const Shape& b) {
-  return std::tie(a.ly, a.lx, a.hy, a.hx) < std::tie(b.ly, b.lx, b.hy, b.hx);
-}
-
-bool columnMajor(const Shape& a, const Shape& b) {
-  return std::tie(a.lx, a.ly, a.hx, a.hy) < std::tie(b.lx, b.ly, b.hx, b.hy);
-}
-
 }  // namespace
 
 void Net::addGuide(int x1, int y1, int x2, int y2, unsigned char layer) {
@@ -117,26 +73,17 @@ void Net::addGuide(const Shape& s) {
 }
 
 void Net::cleanGuides() {
-  if (guides.empty()) {
-    guides.resize(Database::get()->routeLayers.size());
-    guides2.assign(guides.size(), {});
-    return;
-  }
-  for (std::vector<Shape>& list : guides) {
-    if (list.size() < 2) continue;
-    list = cutAtEdges(list);
-    std::sort(list.begin(), list.end(), rowMajor);
-    list.erase(std::unique(list.begin(), list.end()), list.end());
-  }
-  guides2 = guides;
-  for (std::vector<Shape>& list : guides2) std::sort(list.begin(), list.end(), columnMajor);
+  if (guides.empty()) guides.resize(Database::get()->routeLayers.size());
+  guides2.assign(guides.size(), {});
+  static std::vector<Shape> merged;  // kept between nets; cleaning is single-threaded
   for (std::size_t l = 0; l < guides.size(); ++l) {
-    mergeLayerGuidesH(guides, static_cast<unsigned char>(l));
-    mergeLayerGuidesV(guides, static_cast<unsigned char>(l));
-  }
-  for (std::size_t l = 0; l < guides2.size(); ++l) {
-    mergeLayerGuidesV(guides2, static_cast<unsigned char>(l));
-    mergeLayerGuidesH(guides2, static_cast<unsigned char>(l));
+    if (guides[l].size() < 2) {
+      guides2[l] = guides[l];
+      continue;
+    }
+    mergeGuides(guides[l], kAxisY, guides2[l]);
+    mergeGuides(guides[l], kAxisX, merged);
+    guides[l].assign(merged.begin(), merged.end());
   }
 }
 

@@ -131,13 +131,14 @@ struct Net {
   void addGuide(int x1, int y1, int x2, int y2, unsigned char layer);
   void addGuide(const Shape& s);
 
-  // Cuts the guides of each layer at all of that layer's guide edges, drops
-  // repeated pieces and merges them back: `guides` horizontal-first (ordered
-  // by ly, lx), `guides2` vertical-first (ordered by lx, ly).
+  // Gives what cutting the guides of each layer at all of that layer's guide
+  // edges, dropping repeated pieces and merging them back gives: `guides`
+  // horizontal-first (ordered by ly, lx), `guides2` vertical-first (ordered
+  // by lx, ly). Works without the pieces, which can be cubic in number.
   void cleanGuides();
   // Each shape of the layer's list absorbs, in list order, the later shapes
   // that continue it to the right (H) or upwards (V) with the same extent
-  // across; on the sorted lists of cleanGuides.
+  // across; meant for cut pieces sorted as cleanGuides orders its lists.
   static void mergeLayerGuidesH(LayerGuides& guides, unsigned char layer);
   static void mergeLayerGuidesV(LayerGuides& guides, unsigned char layer);
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <random>
@@ -97,6 +98,52 @@ TEST(GuideCleaning, ZeroWidthGuides) {
   EXPECT_EQ(n.guides2[0], (Shapes{S(0, 0, 20, 10), S(30, 0, 30, 10)}));
 }
 
+// Growth of the peak resident size, in KB, while `clean` runs.
+template <class F>
+long peakGrowthKB(F clean) {
+  rusage before{}, after{};
+  getrusage(RUSAGE_SELF, &before);
+  clean();
+  getrusage(RUSAGE_SELF, &after);
+  return after.ru_maxrss - before.ru_maxrss;
+}
+
+// Cutting every guide at every edge makes about n^3 pieces from n nested or
+// crossing guides (gigabytes for a few hundred); the merged result is tiny.
+TEST(GuideCleaning, NestedAndCrossingGuidesCleanInLittleMemory) {
+  struct Case {
+    const char* what;
+    bool nested;
+    Shapes guides, guides2;
+  };
+  const Case cases[] = {
+      // 400 squares around (4000, 4000): the outermost one is all.
+      {"400 nested", true, {S(0, 0, 8000, 8000)}, {S(0, 0, 8000, 8000)}},
+      // 200 rows y 2000+10k..3000+10k and 200 columns x 2000+10k..3000+10k, k < 200:
+      // a plus of the bars y 2000..4990 and x 2000..4990.
+      {"400 crossing",
+       false,
+       {S(2000, 0, 4990, 2000), S(0, 2000, 7000, 4990), S(2000, 4990, 4990, 7000)},
+       {S(0, 2000, 2000, 4990), S(2000, 0, 4990, 7000), S(4990, 2000, 7000, 4990)}},
+  };
+  for (const Case& c : cases) {
+    layers(1);
+    Net n("n");
+    for (int i = 0; i < 400; ++i) {
+      const int k = 10 * (i / 2);
+      if (c.nested)
+        n.addGuide(10 * i, 10 * i, 8000 - 10 * i, 8000 - 10 * i, 0);
+      else if (i % 2)
+        n.addGuide(0, 2000 + k, 7000, 3000 + k, 0);
+      else
+        n.addGuide(2000 + k, 0, 3000 + k, 7000, 0);
+    }
+    EXPECT_LT(peakGrowthKB([&] { n.cleanGuides(); }), 8 * 1024) << c.what;
+    EXPECT_EQ(n.guides[0], c.guides) << c.what;
+    EXPECT_EQ(n.guides2[0], c.guides2) << c.what;
+  }
+}
+
 // ---- The literal algorithm, quadratic, as the reference for the fast one.
 
 void literalCut(Shapes& list) {
@@ -163,17 +210,22 @@ void literalClean(LayerGuides& g, LayerGuides& g2) {
   for (Shapes& list : g2) literalMerge(list, false), literalMerge(list, true);
 }
 
-// Random guides on a coarse lattice so that edges are shared, with zero-width,
-// zero-height and point guides mixed in.
+// Random guides on a coarse lattice so that edges are shared: zero-width,
+// zero-height and point guides, squares around the centre that nest, and
+// strips across the whole span that cross.
 Shape randomGuide(std::mt19937& rng, int span, unsigned char layer) {
-  std::uniform_int_distribution<int> coord(0, span), len(0, span / 3), kind(0, 9);
+  std::uniform_int_distribution<int> coord(0, span), len(0, span / 3), kind(0, 11);
   const int unit = 10;
   int lx = coord(rng) * unit, ly = coord(rng) * unit;
   int w = len(rng) * unit, h = len(rng) * unit;
-  const int k = kind(rng);
-  if (k == 0) w = 0;
-  if (k == 1) h = 0;
-  if (k == 2) w = h = 0;
+  switch (kind(rng)) {
+    case 0: w = 0; break;
+    case 1: h = 0; break;
+    case 2: w = h = 0; break;
+    case 3: case 4: lx = ly = span / 2 * unit - w, h = w = 2 * w; break;
+    case 5: lx = 0, w = span * unit; break;
+    case 6: ly = 0, h = span * unit; break;
+  }
   return Shape(lx, ly, lx + w, ly + h, layer);
 }
 
@@ -182,7 +234,7 @@ TEST(GuideCleaning, MatchesLiteralAlgorithmOnRandomNets) {
   std::mt19937 rng(12345);
   for (int net = 0; net < 3000; ++net) {
     const int count = net < 2900 ? 1 + net % 25 : 60 + net % 80;
-    const int span = 5 + net % 30;
+    const int span = net < 2900 ? 5 + net % 30 : 20 + net % 25;
     Net fast("n");
     for (int i = 0; i < count; ++i) {
       const Shape s = randomGuide(rng, span, static_cast<unsigned char>(rng() % 3));
