@@ -9,10 +9,6 @@ defiGroup::~defiGroup() { Destroy(); }
 void defiGroup::Init() {
   name_ = regionName_ = nullptr;
   nameSize_ = regionNameSize_ = 0;
-  numRects_ = 0;
-  rectsAllocated_ = 2;
-  xl_ = yl_ = xh_ = yh_ = nullptr;
-  defiResizeAll(0, rectsAllocated_, xl_, yl_, xh_, yh_);
   props_.Init();
   clear();
 }
@@ -22,18 +18,14 @@ void defiGroup::Destroy() {
   defiFreeText(regionName_);
   nameSize_ = regionNameSize_ = 0;
   clear();
-  defiFreeArray(xl_);
-  defiFreeArray(yl_);
-  defiFreeArray(xh_);
-  defiFreeArray(yh_);
-  rectsAllocated_ = 0;
+  rects_.release();
   props_.Destroy();
 }
 
 void defiGroup::clear() {
   hasRegionName_ = hasPerim_ = hasMaxX_ = hasMaxY_ = 0;
   maxX_ = maxY_ = perim_ = 0;
-  numRects_ = 0;
+  rects_.clear();
   props_.clear();
 }
 
@@ -47,18 +39,7 @@ void defiGroup::setRegionName(const char* name) {
   hasRegionName_ = 1;
 }
 
-void defiGroup::addRegionRect(int xl, int yl, int xh, int yh) {
-  if (numRects_ == rectsAllocated_) {
-    const int grown = defiNextCapacity(rectsAllocated_, 2);
-    defiResizeAll(numRects_, grown, xl_, yl_, xh_, yh_);
-    rectsAllocated_ = grown;
-  }
-  xl_[numRects_] = xl;
-  yl_[numRects_] = yl;
-  xh_[numRects_] = xh;
-  yh_[numRects_] = yh;
-  numRects_++;
-}
+void defiGroup::addRegionRect(int xl, int yl, int xh, int yh) { rects_.add(xl, yl, xh, yh); }
 
 void defiGroup::setMaxX(int x) {
   hasMaxX_ = 1;
@@ -76,11 +57,11 @@ void defiGroup::setPerim(int p) {
 }
 
 void defiGroup::regionRects(int* size, int** xl, int** yl, int** xh, int** yh) const {
-  *size = numRects_;
-  *xl = xl_;
-  *yl = yl_;
-  *xh = xh_;
-  *yh = yh_;
+  *size = rects_.num();
+  *xl = rects_.array(0);
+  *yl = rects_.array(1);
+  *xh = rects_.array(2);
+  *yh = rects_.array(3);
 }
 
 defiIndexCheck defiGroup::propCheck() {
@@ -92,8 +73,9 @@ defiIndexCheck defiGroup::propCheck() {
 void defiGroup::print(FILE* f) const {
   fprintf(f, "Group '%s'\n", name_ ? name_ : "");
   if (hasRegionName_) fprintf(f, "  region name '%s'\n", regionName_);
-  for (int i = 0; i < numRects_; i++)
-    fprintf(f, "  region box %d,%d %d,%d\n", xl_[i], yl_[i], xh_[i], yh_[i]);
+  for (int i = 0; i < rects_.num(); i++)
+    fprintf(f, "  region box %d,%d %d,%d\n", rects_.at(i, 0), rects_.at(i, 1), rects_.at(i, 2),
+            rects_.at(i, 3));
   if (hasMaxX_) fprintf(f, "  max x %d\n", maxX_);
   if (hasMaxY_) fprintf(f, "  max y %d\n", maxY_);
   if (hasPerim_) fprintf(f, "  perim %d\n", perim_);

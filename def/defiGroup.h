@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "def/defiUtil.h"
+#include "def/defiShapes.h"
 
 namespace LefDefParser {
 
@@ -31,7 +31,7 @@ class defiGroup {
   const char* name() const { return name_; }
   const char* regionName() const { return regionName_; }
   int hasRegionName() const { return hasRegionName_; }
-  int hasRegionBox() const { return numRects_ != 0 ? 1 : 0; }
+  int hasRegionBox() const { return rects_.num() != 0 ? 1 : 0; }
   void regionRects(int* size, int** xl, int** yl, int** xh, int** yh) const;
   int hasMaxX() const { return hasMaxX_; }
   int maxX() const { return maxX_; }
@@ -48,12 +48,7 @@ class defiGroup {
   int nameSize_ = 0;
   char* regionName_ = nullptr;
   int regionNameSize_ = 0;
-  int rectsAllocated_ = 0;
-  int numRects_ = 0;
-  int* xl_ = nullptr;
-  int* yl_ = nullptr;
-  int* xh_ = nullptr;
-  int* yh_ = nullptr;
+  defiRects rects_{2};
   int maxX_ = 0, maxY_ = 0, perim_ = 0;
   char hasRegionName_ = 0;
   char hasPerim_ = 0;

@@ -9,10 +9,6 @@ defiRegion::~defiRegion() { Destroy(); }
 void defiRegion::Init() {
   name_ = nullptr;
   nameSize_ = 0;
-  numRects_ = 0;
-  rectsAllocated_ = 1;
-  xl_ = yl_ = xh_ = yh_ = nullptr;
-  defiResizeAll(0, rectsAllocated_, xl_, yl_, xh_, yh_);
   type_ = nullptr;
   props_.Init();
   clear();
@@ -22,11 +18,7 @@ void defiRegion::Destroy() {
   defiFreeText(name_);
   nameSize_ = 0;
   clear();
-  defiFreeArray(xl_);
-  defiFreeArray(yl_);
-  defiFreeArray(xh_);
-  defiFreeArray(yh_);
-  rectsAllocated_ = 0;
+  rects_.release();
   props_.Destroy();
 }
 
@@ -34,7 +26,7 @@ void defiRegion::Destroy() {
 void defiRegion::clear() {
   props_.clear();
   defiFreeText(type_);
-  numRects_ = 0;
+  rects_.clear();
 }
 
 void defiRegion::setup(const char* name) {
@@ -42,32 +34,20 @@ void defiRegion::setup(const char* name) {
   defiCopyToBuffer(name_, nameSize_, name, defData_, true);
 }
 
-void defiRegion::addRect(int xl, int yl, int xh, int yh) {
-  if (numRects_ == rectsAllocated_) {
-    const int grown = defiNextCapacity(rectsAllocated_, 1);
-    defiResizeAll(numRects_, grown, xl_, yl_, xh_, yh_);
-    rectsAllocated_ = grown;
-  }
-  xl_[numRects_] = xl;
-  yl_[numRects_] = yl;
-  xh_[numRects_] = xh;
-  yh_[numRects_] = yh;
-  numRects_++;
-}
+void defiRegion::addRect(int xl, int yl, int xh, int yh) { rects_.add(xl, yl, xh, yh); }
 
 void defiRegion::setType(const char* type) {
   defiFreeText(type_);
   type_ = defiDupText(type, defData_, true);
 }
 
-int defiRegion::rectValue(const int* values, int index) const {
-  static const defiIndexCheck kCheck{
-      6131,
-      "ERROR (DEFPARS-6131): The index number %d specified for the REGION RECTANGLE is "
-      "invalide.\nValid index number is from 0 to %d. Specify a valid index number and then "
-      "try again."};
-  return defiCheckIndex(index, numRects_, kCheck, defData_) ? values[index] : 0;
-}
+static const defiIndexCheck kRegionRectCheck{
+    6131,
+    "ERROR (DEFPARS-6131): The index number %d specified for the REGION RECTANGLE is "
+    "invalide.\nValid index number is from 0 to %d. Specify a valid index number and then "
+    "try again."};
+const defiIndexCheck defiRegion::kRectChecks[4] = {kRegionRectCheck, kRegionRectCheck,
+                                                   kRegionRectCheck, kRegionRectCheck};
 
 defiIndexCheck defiRegion::propCheck() {
   return {6130,
@@ -78,8 +58,8 @@ defiIndexCheck defiRegion::propCheck() {
 
 void defiRegion::print(FILE* f) const {
   fprintf(f, "Region '%s'", name_ ? name_ : "");
-  for (int i = 0; i < numRects_; i++)
-    fprintf(f, " %d %d %d %d", xl_[i], yl_[i], xh_[i], yh_[i]);
+  for (int i = 0; i < rects_.num(); i++)
+    fprintf(f, " %d %d %d %d", rects_.at(i, 0), rects_.at(i, 1), rects_.at(i, 2), rects_.at(i, 3));
   fprintf(f, "\n");
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "def/defiUtil.h"
+#include "def/defiShapes.h"
 
 namespace LefDefParser {
 
@@ -26,25 +26,16 @@ class defiRegion {
   const char* name() const { return name_; }
   int hasType() const { return type_ ? 1 : 0; }
   const char* type() const { return type_; }
-  int numRectangles() const { return numRects_; }
-  int xl(int index) const { return rectValue(xl_, index); }
-  int yl(int index) const { return rectValue(yl_, index); }
-  int xh(int index) const { return rectValue(xh_, index); }
-  int yh(int index) const { return rectValue(yh_, index); }
+  DEFI_RECT_QUERIES
   void print(FILE* f) const;
 
  private:
   static defiIndexCheck propCheck();
-  int rectValue(const int* values, int index) const;
+  static const defiIndexCheck kRectChecks[4];
 
   char* name_ = nullptr;
   int nameSize_ = 0;
-  int numRects_ = 0;
-  int rectsAllocated_ = 0;
-  int* xl_ = nullptr;
-  int* yl_ = nullptr;
-  int* xh_ = nullptr;
-  int* yh_ = nullptr;
+  defiRects rects_{1};
   defiPropList props_;
   char* type_ = nullptr;
   defrData* defData_;

@@ -1,4 +1,4 @@
-// The rectangle and point-list storage shared by the BLOCKAGES, SLOTS and FILLS records.
+// The rectangle and point-list storage of the records that carry shapes.
 #ifndef DEFI_SHAPES_H
 #define DEFI_SHAPES_H
 
@@ -48,9 +48,11 @@ class defiRects {
   // by checks[which] and gives 0.
   int coord(int index, int which, const defiIndexCheck* checks, defrData* data) const;
   // The same for an index the caller keeps in range.
-  int at(int index, int which) const {
-    const int* arrays[] = {xl_, yl_, xh_, yh_};
-    return arrays[which][index];
+  int at(int index, int which) const { return array(which)[index]; }
+  // The array of coordinate `which`, for interfaces that hand the arrays out.
+  int* array(int which) const {
+    int* const arrays[] = {xl_, yl_, xh_, yh_};
+    return arrays[which];
   }
 
  private:
