@@ -83,13 +83,10 @@ void defiScanchain::Init() {
   defiResizeArray(name_, 0, nameSize_);
   name_[0] = '\0';
   hasStart_ = hasStop_ = hasPartition_ = 0;
-  numOrdered_ = numFloating_ = 0;
-  orderedCap_ = floatingCap_ = 4;
+  numOrdered_ = 0;
+  orderedCap_ = 4;
   ordered_ = nullptr;
   defiResizeArray(ordered_, 0, orderedCap_);
-  floatInst_ = floatIn_ = floatOut_ = nullptr;
-  floatBits_ = nullptr;
-  defiResizeAll(0, floatingCap_, floatInst_, floatIn_, floatOut_, floatBits_);
   stopInst_ = stopPin_ = startInst_ = startPin_ = nullptr;
   commonIn_ = commonOut_ = partName_ = nullptr;
   maxBits_ = -1;
@@ -100,22 +97,14 @@ void defiScanchain::Destroy() {
   defiFreeText(name_);
   nameSize_ = 0;
   defiFreeArray(ordered_);
-  defiFreeArray(floatInst_);
-  defiFreeArray(floatIn_);
-  defiFreeArray(floatOut_);
-  defiFreeArray(floatBits_);
-  orderedCap_ = floatingCap_ = 0;
+  floating_.Destroy();
+  orderedCap_ = 0;
 }
 
 void defiScanchain::clear() {
   for (int i = 0; i < numOrdered_; i++) delete ordered_[i];
   numOrdered_ = 0;
-  for (int i = 0; i < numFloating_; i++) {
-    defiFreeText(floatInst_[i]);
-    defiFreeText(floatIn_[i]);
-    defiFreeText(floatOut_[i]);
-  }
-  numFloating_ = 0;
+  floating_.clear();
   defiFreeText(startInst_);
   defiFreeText(startPin_);
   defiFreeText(stopInst_);
@@ -157,28 +146,10 @@ void defiScanchain::setCommonIn(const char* pin) { replaceText(commonIn_, pin, d
 
 void defiScanchain::setCommonOut(const char* pin) { replaceText(commonOut_, pin, defData_); }
 
-void defiScanchain::addFloatingInst(const char* inst) {
-  if (numFloating_ == floatingCap_) {
-    const int grown = defiNextCapacity(floatingCap_, 4);
-    defiResizeAll(numFloating_, grown, floatInst_, floatIn_, floatOut_, floatBits_);
-    floatingCap_ = grown;
-  }
-  floatInst_[numFloating_] = defiDupText(inst, defData_, true);
-  floatIn_[numFloating_] = floatOut_[numFloating_] = nullptr;
-  floatBits_[numFloating_++] = -1;
-}
-
-void defiScanchain::addFloatingIn(const char* pin) {
-  if (numFloating_ > 0) replaceText(floatIn_[numFloating_ - 1], pin, defData_);
-}
-
-void defiScanchain::addFloatingOut(const char* pin) {
-  if (numFloating_ > 0) replaceText(floatOut_[numFloating_ - 1], pin, defData_);
-}
-
-void defiScanchain::setFloatingBits(int bits) {
-  if (numFloating_ > 0) floatBits_[numFloating_ - 1] = bits;
-}
+void defiScanchain::addFloatingInst(const char* inst) { floating_.addOrdered(inst); }
+void defiScanchain::addFloatingIn(const char* pin) { floating_.addIn(pin); }
+void defiScanchain::addFloatingOut(const char* pin) { floating_.addOut(pin); }
+void defiScanchain::setFloatingBits(int bits) { floating_.setOrderedBits(bits); }
 
 void defiScanchain::addOrderedList() {
   if (numOrdered_ == orderedCap_) {
@@ -223,11 +194,11 @@ void defiScanchain::stop(char** inst, char** pin) const {
 
 void defiScanchain::floating(int* size, char*** inst, char*** in, char*** out,
                              int** bits) const {
-  if (size) *size = numFloating_;
-  if (inst) *inst = floatInst_;
-  if (in) *in = floatIn_;
-  if (out) *out = floatOut_;
-  if (bits) *bits = floatBits_;
+  if (size) *size = floating_.num();
+  if (inst) *inst = floating_.inst();
+  if (in) *in = floating_.in();
+  if (out) *out = floating_.out();
+  if (bits) *bits = floating_.bits();
 }
 
 void defiScanchain::ordered(int index, int* size, char*** inst, char*** in, char*** out,
@@ -241,12 +212,12 @@ void defiScanchain::ordered(int index, int* size, char*** inst, char*** in, char
 }
 
 void defiScanchain::print(FILE* f) const {
-  fprintf(f, "Scan chain '%s'  %d things\n", name_, numFloating_ + numOrdered_);
+  fprintf(f, "Scan chain '%s'  %d things\n", name_, floating_.num() + numOrdered_);
   if (hasStart_) fprintf(f, "  start inst '%s' pin '%s'\n", startInst_, startPin_);
   if (hasStop_) fprintf(f, "  stop inst '%s' pin '%s'\n", stopInst_, stopPin_);
-  for (int i = 0; i < numFloating_; i++)
-    fprintf(f, "  floating '%s' IN=%s  OUT=%s BITS=%d\n", floatInst_[i], orNil(floatIn_[i]),
-            orNil(floatOut_[i]), floatBits_[i]);
+  for (int i = 0; i < floating_.num(); i++)
+    fprintf(f, "  floating '%s' IN=%s  OUT=%s BITS=%d\n", floating_.inst()[i],
+            orNil(floating_.in()[i]), orNil(floating_.out()[i]), floating_.bits()[i]);
   for (int i = 0; i < numOrdered_; i++) {
     const defiOrdered* o = ordered_[i];
     fprintf(f, "  %d ordered\n", o->num());

@@ -9,7 +9,7 @@
 
 namespace LefDefParser {
 
-// Instances that keep their order, each with optional IN and OUT pins and BITS (-1: none).
+// Instances of a chain (floating, or one ordered list), each with optional IN and OUT pins and BITS (-1: none).
 class defiOrdered {
  public:
   explicit defiOrdered(defrData* data);
@@ -79,7 +79,7 @@ class defiScanchain {
   int hasCommonOutPin() const { return commonOut_ != nullptr; }
   const char* commonInPin() const { return commonIn_; }
   const char* commonOutPin() const { return commonOut_; }
-  int hasFloating() const { return numFloating_ > 0; }
+  int hasFloating() const { return floating_.num() > 0; }
   void floating(int* size, char*** inst, char*** in, char*** out, int** bits) const;
   int hasOrdered() const { return numOrdered_ > 0; }
   int numOrderedLists() const { return numOrdered_; }
@@ -102,12 +102,6 @@ class defiScanchain {
   int numOrdered_ = 0;
   int orderedCap_ = 0;
   defiOrdered** ordered_ = nullptr;
-  int numFloating_ = 0;
-  int floatingCap_ = 0;
-  char** floatInst_ = nullptr;
-  char** floatIn_ = nullptr;
-  char** floatOut_ = nullptr;
-  int* floatBits_ = nullptr;
   char* stopInst_ = nullptr;
   char* stopPin_ = nullptr;
   char* startInst_ = nullptr;
@@ -118,6 +112,7 @@ class defiScanchain {
   char* partName_ = nullptr;
   int maxBits_ = -1;
   defrData* defData_;
+  defiOrdered floating_{defData_};
 };
 
 }  // namespace LefDefParser
