@@ -1,6 +1,7 @@
 // The DEF lexer: block reads, tokens, aliases, HISTORY and extension texts, and the
 // hand-over of finished routing paths.
 #include <cctype>
+#include <charconv>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -145,9 +146,42 @@ int defrData::tokenFromAlias() {
   return 0;
 }
 
+// A plain word that lies wholly in the buffer, with its delimiter: scanned, then copied
+// once. Anything else (strings, odd bytes, a word at the buffer's end) takes the general
+// path from the word's first byte.
+bool defrData::plainWord() {
+  const char* p = next;
+  const char* const end = last;
+  for (;;) {
+    while (p < end && isBlank(*p)) p++;
+    if (p == end || *p != '\n' || nlToken) break;
+    next = ++p;
+    countLine();
+  }
+  next = p;
+  if (p == end || !isPlain(*p) || *p == '"') return false;
+  const char* const start = p;
+  while (++p < end && isPlain(*p)) {
+  }
+  if (p == end || !isDelimiter(static_cast<unsigned char>(*p))) return false;
+  const size_t len = static_cast<size_t>(p - start);
+  if (len + 1 >= deftoken.size()) return false;
+  char* tok = deftoken.data();
+  if (names_case_sensitive) {
+    memcpy(tok, start, len);
+  } else {
+    for (size_t i = 0; i < len; i++) tok[i] = upperAscii(start[i]);
+  }
+  tok[len] = '\0';
+  tokenLen = len;
+  next = p;
+  return true;
+}
+
 int defrData::DefGetToken() {
   defNonAsciiFlag = 0;
   if (input_level >= 0 && tokenFromAlias()) return 1;
+  if (plainWord()) return 1;
 
   int c;
   for (;;) {
@@ -408,32 +442,15 @@ void defrData::readExtension() {
   }
 }
 
-// A plain decimal integer of at most 18 digits, the common case, without strtol.
-static bool smallInteger(const char* text, long* value) {
-  bool negative = *text == '-';
-  const char* p = text + negative;
-  long v = 0;
-  int digits = 0;
-  for (; *p >= '0' && *p <= '9'; p++, digits++) {
-    if (digits == 18) return false;
-    v = v * 10 + (*p - '0');
-  }
-  if (*p != '\0' || digits == 0) return false;
-  *value = negative ? -v : v;
-  return true;
-}
-
 int defrData::numberToken(DEFYYSTYPE* value) {
   const char* text = deftoken.data();
   char* end;
   if (!real_num) {
-    long asInt;
-    bool whole = smallInteger(text, &asInt);
-    if (!whole) {
-      errno = 0;
-      asInt = strtol(text, &end, 10);
-      whole = *end == '\0' && errno == 0;
-    }
+    // As strtol over the whole token: the token holds no blank and no '+'.
+    long asInt = 0;
+    const char* const stop = text + tokenLen;
+    std::from_chars_result got = std::from_chars(text, stop, asInt);
+    bool whole = got.ec == std::errc() && got.ptr == stop;
     if (whole && no_num < 0) {
       value->dval = static_cast<double>(asInt);
       if (asInt >= -2147483648LL && asInt <= 2147483647LL) return NUMBER;

@@ -248,6 +248,7 @@ private:
   }
   bool growToken(size_t len);
   void tokenTooLong();
+  bool plainWord();
   int DefGetToken();
   int tokenFromAlias();
   int sublex(DEFYYSTYPE* value);
