@@ -160,6 +160,8 @@ public:
   int hasBusBit = 0;
   int hasDivChar = 0;
 
+  // Before the objects whose paths return to it when they go.
+  defiPathPool PathPool;
   // Data objects handed to the callbacks, reused statement after statement.
   defiPath Path{this};
   defiProp Prop{this};
