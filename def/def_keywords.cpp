@@ -160,18 +160,21 @@ bool defrData::plainWord() {
   }
   next = p;
   if (p == end || !isPlain(*p) || *p == '"') return false;
-  const char* const start = p;
-  while (++p < end && isPlain(*p)) {
+  // Copied while scanned, never past the token buffer's room.
+  char* const tok = deftoken.data();
+  char* out = tok;
+  const char* const stop = end - p < static_cast<ptrdiff_t>(deftoken.size() - 1)
+                               ? end
+                               : p + (deftoken.size() - 1);
+  if (names_case_sensitive) {
+    do *out++ = *p++;
+    while (p < stop && isPlain(*p));
+  } else {
+    do *out++ = upperAscii(*p++);
+    while (p < stop && isPlain(*p));
   }
   if (p == end || !isDelimiter(static_cast<unsigned char>(*p))) return false;
-  const size_t len = static_cast<size_t>(p - start);
-  if (len + 1 >= deftoken.size()) return false;
-  char* tok = deftoken.data();
-  if (names_case_sensitive) {
-    memcpy(tok, start, len);
-  } else {
-    for (size_t i = 0; i < len; i++) tok[i] = upperAscii(start[i]);
-  }
+  const size_t len = static_cast<size_t>(out - tok);
   tok[len] = '\0';
   tokenLen = len;
   next = p;
@@ -446,11 +449,26 @@ int defrData::numberToken(DEFYYSTYPE* value) {
   const char* text = deftoken.data();
   char* end;
   if (!real_num) {
-    // As strtol over the whole token: the token holds no blank and no '+'.
+    // As strtol over the whole token: the token holds no blank and no '+'. Up to 18
+    // digits cannot overflow and are summed here; longer ones go to from_chars.
     long asInt = 0;
+    bool whole;
     const char* const stop = text + tokenLen;
-    std::from_chars_result got = std::from_chars(text, stop, asInt);
-    bool whole = got.ec == std::errc() && got.ptr == stop;
+    const bool negative = text[0] == '-';
+    if (tokenLen - negative - 1 < 18) {
+      unsigned long sum = 0;
+      const char* p = text + negative;
+      for (; p < stop; p++) {
+        unsigned digit = static_cast<unsigned char>(*p) - '0';
+        if (digit > 9) break;
+        sum = sum * 10 + digit;
+      }
+      whole = p == stop;
+      asInt = negative ? -static_cast<long>(sum) : static_cast<long>(sum);
+    } else {
+      std::from_chars_result got = std::from_chars(text, stop, asInt);
+      whole = got.ec == std::errc() && got.ptr == stop;
+    }
     if (whole && no_num < 0) {
       value->dval = static_cast<double>(asInt);
       if (asInt >= -2147483648LL && asInt <= 2147483647LL) return NUMBER;
