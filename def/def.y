@@ -455,8 +455,16 @@ static bool pathStored(defrData* d) { return d->collectPaths && netStored(d); }
 
 // Inside a path the lexer reads names, except the words that go on the path.
 static void pathKeywords(defrData* d, int on) {
+  d->point_is_token = on && d->netOsnet == 1;
   d->new_is_keyword = d->virtual_is_keyword = d->rect_is_keyword = on;
   d->orient_is_keyword = d->do_is_keyword = d->by_is_keyword = d->step_is_keyword = on;
+}
+
+// A point read as one token: its coordinates are the ones a later '*' repeats.
+static void pathPointToken(defrData* d, decltype(DEFYYSTYPE::pt) pt) {
+  d->lastX = pt.x;
+  d->lastY = pt.y;
+  if (pathStored(d)) d->Path.addPoint(pt.x, pt.y);
 }
 
 // A point of a path; a missing coordinate repeats the previous point's.
@@ -1252,6 +1260,7 @@ set_path_mode: %empty { defData->dumb_mode = INT_MAX; pathKeywords(defData, 1); 
   ;
 
 path_first_point: path_point
+  | T_POINT { pathPointToken(defData, $1); }
   | K_VIRTUAL path_xy
     { if (pathStored(defData)) defData->Path.addVirtualPoint($2.x, $2.y); }
   ;
@@ -1280,6 +1289,7 @@ path_items: %empty
 
 path_item: path_xy
     { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
+  | T_POINT { pathPointToken(defData, $1); }
   | '(' path_coords NUMBER ')'
     { if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3)); }
   | K_VIRTUAL path_xy

@@ -1,6 +1,7 @@
 // The DEF lexer: block reads, tokens, aliases, HISTORY and extension texts, and the
 // hand-over of finished routing paths.
 #include <cctype>
+#include <climits>
 #include <charconv>
 #include <cerrno>
 #include <cstdlib>
@@ -149,7 +150,8 @@ int defrData::tokenFromAlias() {
 // A plain word that lies wholly in the buffer, with its delimiter: scanned, then copied
 // once. Anything else (strings, odd bytes, a word at the buffer's end) takes the general
 // path from the word's first byte.
-bool defrData::plainWord() {
+// Blanks, and line ends that are no tokens, up to the next token or the buffer's end.
+void defrData::skipSpace() {
   const char* p = next;
   const char* const end = last;
   for (;;) {
@@ -159,6 +161,12 @@ bool defrData::plainWord() {
     countLine();
   }
   next = p;
+}
+
+bool defrData::plainWord() {
+  skipSpace();
+  const char* p = next;
+  const char* const end = last;
   if (p == end || !isPlain(*p) || *p == '"') return false;
   // Copied while scanned, never past the token buffer's room.
   char* const tok = deftoken.data();
@@ -179,6 +187,64 @@ bool defrData::plainWord() {
   tokenLen = len;
   next = p;
   return true;
+}
+
+namespace {
+
+// An integer token that numberToken reads as an int NUMBER: an optional '-' and at most
+// ten digits, in the int range, ended by a blank. Advances p past it.
+bool scanPointInt(const char*& p, const char* end, int* value) {
+  const char* q = p;
+  const bool negative = q < end && *q == '-';
+  q += negative;
+  const char* const digits = q;
+  long long sum = 0;
+  while (q < end && *q >= '0' && *q <= '9' && q - digits < 10) sum = sum * 10 + (*q++ - '0');
+  if (q == digits || q == end || !isBlank(*q)) return false;
+  if (negative) sum = -sum;
+  if (sum < INT_MIN || sum > INT_MAX) return false;
+  *value = static_cast<int>(sum);
+  p = q;
+  return true;
+}
+
+}  // namespace
+
+// "( x y )" wholly in the buffer on one line, read with every effect of its four tokens:
+// the last two texts ("y", ")"), the countdowns (the numbers need no_num spent by the
+// '('), no line counted.
+int defrData::pointToken(DEFYYSTYPE* value) {
+  const char comment = settings->CommentChar;
+  if (doneDesign || real_num || no_num > 0 || comment == '(' || comment == ')' ||
+      comment == '-' || (comment >= '0' && comment <= '9'))
+    return 0;
+  skipSpace();
+  const char* p = next;
+  const char* const end = last;
+  if (end - p < 8 || p[0] != '(' || !isBlank(p[1])) return 0;
+  p += 2;
+  int xy[2];
+  const char* yText = nullptr;
+  for (int& v : xy) {
+    while (p < end && isBlank(*p)) p++;
+    yText = p;
+    if (!scanPointInt(p, end, &v)) return 0;
+  }
+  const size_t yLen = static_cast<size_t>(p - yText);
+  while (p < end && isBlank(*p)) p++;
+  if (end - p < 2 || p[0] != ')' || !isDelimiter(static_cast<unsigned char>(p[1]))) return 0;
+  next = p + 1;
+  memcpy(pv_deftoken.data(), yText, yLen);
+  pv_deftoken[yLen] = '\0';
+  deftoken[0] = ')';
+  deftoken[1] = '\0';
+  tokenLen = 1;
+  defNonAsciiFlag = 0;
+  dumb_mode = dumb_mode >= 4 ? dumb_mode - 4 : -1;
+  no_num = -1;
+  value->pt.x = xy[0];
+  value->pt.y = xy[1];
+  return T_POINT;
 }
 
 int defrData::DefGetToken() {
@@ -596,6 +662,10 @@ int defrData::wordToken(DEFYYSTYPE* value) {
 }
 
 int defrData::sublex(DEFYYSTYPE* value) {
+  if (point_is_token && input_level < 0 &&
+      (lastToken == ')' || lastToken == T_POINT || lastToken == T_STRING)) {
+    if (int token = pointToken(value)) return token;
+  }
   int expansions = 0;
   for (;;) {
     deftoken.swap(pv_deftoken);
@@ -650,6 +720,7 @@ int defrData::sublex(DEFYYSTYPE* value) {
 int defrData::defyylex(DEFYYSTYPE* value) {
   if (lexEnded) return 0;
   int token = sublex(value);
+  lastToken = token;
   if (token == 0 && !doneDesign) {
     defError(6002, "Incomplete def file.");
     hasFatalError = 1;

@@ -110,7 +110,11 @@ void defrData::defError(int msgNum, const char* text) {
   emitError(message);
 }
 
-void defrData::defyyerror(const char* text) { defError(defMsgCnt++, text); }
+// Error recovery may resume anywhere: points are read token by token again.
+void defrData::defyyerror(const char* text) {
+  point_is_token = 0;
+  defError(defMsgCnt++, text);
+}
 
 void defrData::logToFile(const char* heading, const std::string& message,
                          const char* failNotice, const char* failLine) {

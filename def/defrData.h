@@ -141,6 +141,10 @@ public:
   int virtual_is_keyword = 0;  // also MASK
   int rect_is_keyword = 0;
   int orient_is_keyword = 0;
+  // In the paths of NETS "( x y )" after ')', a point or a name comes as one T_POINT:
+  // there it is always a point, and one token is four shifts and two reductions less.
+  int point_is_token = 0;
+  int lastToken = 0;  // the token defyylex returned last
   int doneDesign = 0;
 
   long long nlines = 1;
@@ -250,7 +254,9 @@ private:
   }
   bool growToken(size_t len);
   void tokenTooLong();
+  void skipSpace();
   bool plainWord();
+  int pointToken(DEFYYSTYPE* value);
   int DefGetToken();
   int tokenFromAlias();
   int sublex(DEFYYSTYPE* value);
