@@ -515,6 +515,21 @@ static void addPathVia(defrData* d, int mask, const char* via, int orient) {
   if (orient >= 0) d->Path.addViaRotation(orient);
 }
 
+// A word among the items of a path: a via, or TAPER when no orientation follows.
+static void pathVia(defrData* d, const char* via, int orient) {
+  if (!pathStored(d)) return;
+  if (orient < 0 && strcmp(via, "TAPER") == 0)
+    d->Path.setTaper();
+  else
+    addPathVia(d, -1, via, orient);
+}
+
+// After the first point of a path every word is a name, except the words of a path.
+static void pathMode(defrData* d) {
+  d->dumb_mode = INT_MAX;
+  pathKeywords(d, 1);
+}
+
 // A via array of a path: stored in SPECIALNETS, refused in NETS. True when the parse must
 // end.
 static bool pathViaArray(defrData* d, int mask, const char* via, int orient, double numX,
@@ -1215,7 +1230,7 @@ paths: path
   | paths K_NEW set_name_mode path
   ;
 
-path: path_layer path_options path_first_point set_path_mode path_items
+path: path_layer path_options path_first_point path_items
     {
       if (pathStored(defData))
         defData->pathIsDone(defData->shield, 0, defData->netOsnet, &defData->needCbk);
@@ -1255,22 +1270,25 @@ path_style: K_STYLE NUMBER
     }
   ;
 
-/* After the first point every word is a name, except the words of a path. */
-set_path_mode: %empty { defData->dumb_mode = INT_MAX; pathKeywords(defData, 1); }
-  ;
-
-path_first_point: path_point
-  | T_POINT { pathPointToken(defData, $1); }
-  | K_VIRTUAL path_xy
-    { if (pathStored(defData)) defData->Path.addVirtualPoint($2.x, $2.y); }
-  ;
-
 /* The point rules are written out in full rather than through unit rules: every point of
-   every path goes through them, and each rule saved is one reduction less per point. */
-path_point: path_xy
-    { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
+   every path goes through them, and each rule saved is one reduction less per point. After
+   the first point every word is a name, except the words of a path. */
+path_first_point: path_xy
+    {
+      if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y);
+      pathMode(defData);
+    }
+  | T_POINT { pathPointToken(defData, $1); pathMode(defData); }
   | '(' path_coords NUMBER ')'
-    { if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3)); }
+    {
+      if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3));
+      pathMode(defData);
+    }
+  | K_VIRTUAL path_xy
+    {
+      if (pathStored(defData)) defData->Path.addVirtualPoint($2.x, $2.y);
+      pathMode(defData);
+    }
   ;
 
 path_xy: '(' path_coords ')' { $$ = $2; }
@@ -1283,14 +1301,16 @@ path_coords: NUMBER NUMBER { $$ = pathCoords(defData, &$1, &$2); }
   | '*' '*' { $$ = pathCoords(defData, nullptr, nullptr); }
   ;
 
+/* The common items, points and vias, are items of the list itself: one reduction each. */
 path_items: %empty
   | path_items path_item
+  | path_items path_xy
+    { if (pathStored(defData)) defData->Path.addPoint($2.x, $2.y); }
+  | path_items T_POINT { pathPointToken(defData, $2); }
+  | path_items T_STRING { pathVia(defData, $2, -1); }
   ;
 
-path_item: path_xy
-    { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
-  | T_POINT { pathPointToken(defData, $1); }
-  | '(' path_coords NUMBER ')'
+path_item: '(' path_coords NUMBER ')'
     { if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3)); }
   | K_VIRTUAL path_xy
     {
@@ -1345,15 +1365,7 @@ path_item: path_xy
         }
       }
     }
-  | T_STRING path_orient
-    {
-      if (pathStored(defData)) {
-        if ($2 < 0 && strcmp($1, "TAPER") == 0)
-          defData->Path.setTaper();
-        else
-          addPathVia(defData, -1, $1, $2);
-      }
-    }
+  | T_STRING orient { pathVia(defData, $1, $2); }
   | K_MASK NUMBER T_STRING path_orient
     {
       if (pathStored(defData)) {
@@ -1365,7 +1377,9 @@ path_item: path_xy
           addPathVia(defData, toIntTrunc($2), $3, $4);
       }
     }
-  | T_STRING path_orient K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
+  | T_STRING K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
+    { if (pathViaArray(defData, -1, $1, -1, $3, $5, $7, $8)) YYABORT; }
+  | T_STRING orient K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
     { if (pathViaArray(defData, -1, $1, $2, $4, $6, $8, $9)) YYABORT; }
   | K_MASK NUMBER T_STRING path_orient K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
     {
@@ -1637,7 +1651,7 @@ spath: T_STRING NUMBER
         defData->Path.addWidth(toIntRounded($2));
       }
     }
-    spath_options path_first_point set_path_mode path_items
+    spath_options path_first_point path_items
     {
       if (pathStored(defData)) {
         if (defData->needCbk && defData->callbacks->SNetPartialPathCbk) {
