@@ -151,7 +151,7 @@ int defrData::tokenFromAlias() {
 // once. Anything else (strings, odd bytes, a word at the buffer's end) takes the general
 // path from the word's first byte.
 // Blanks, and line ends that are no tokens, up to the next token or the buffer's end.
-void defrData::skipSpace() {
+inline void defrData::skipSpace() {
   const char* p = next;
   const char* const end = last;
   for (;;) {
@@ -163,7 +163,7 @@ void defrData::skipSpace() {
   next = p;
 }
 
-bool defrData::plainWord() {
+inline bool defrData::plainWord() {
   skipSpace();
   const char* p = next;
   const char* const end = last;
@@ -198,8 +198,10 @@ bool scanPointInt(const char*& p, const char* end, int* value) {
   const bool negative = q < end && *q == '-';
   q += negative;
   const char* const digits = q;
+  const char* const stop = end - q > 10 ? q + 10 : end;
   long long sum = 0;
-  while (q < end && *q >= '0' && *q <= '9' && q - digits < 10) sum = sum * 10 + (*q++ - '0');
+  for (unsigned d; q < stop && (d = static_cast<unsigned char>(*q) - '0') <= 9; q++)
+    sum = sum * 10 + d;
   if (q == digits || q == end || !isBlank(*q)) return false;
   if (negative) sum = -sum;
   if (sum < INT_MIN || sum > INT_MAX) return false;
@@ -218,7 +220,6 @@ int defrData::pointToken(DEFYYSTYPE* value) {
   if (doneDesign || real_num || no_num > 0 || comment == '(' || comment == ')' ||
       comment == '-' || (comment >= '0' && comment <= '9'))
     return 0;
-  skipSpace();
   const char* p = next;
   const char* const end = last;
   if (end - p < 8 || p[0] != '(' || !isBlank(p[1])) return 0;
@@ -328,8 +329,13 @@ const char* defrData::ringCopy(const char* text, size_t len) {
   std::vector<char>& slot = ring[ringPlace];
   if (++ringPlace == static_cast<int>(sizeof ring / sizeof ring[0])) ringPlace = 0;
   if (slot.size() < len + 1) slot.resize(len + 1);
-  memcpy(slot.data(), text, len + 1);
-  return slot.data();
+  char* out = slot.data();
+  if (len < 16) {
+    for (size_t i = 0; i <= len; i++) out[i] = text[i];
+  } else {
+    memcpy(out, text, len + 1);
+  }
+  return out;
 }
 
 int defrData::skipComment() {
@@ -664,7 +670,10 @@ int defrData::wordToken(DEFYYSTYPE* value) {
 int defrData::sublex(DEFYYSTYPE* value) {
   if (point_is_token && input_level < 0 &&
       (lastToken == ')' || lastToken == T_POINT || lastToken == T_STRING)) {
-    if (int token = pointToken(value)) return token;
+    skipSpace();
+    if (next < last && *next == '(') {
+      if (int token = pointToken(value)) return token;
+    }
   }
   int expansions = 0;
   for (;;) {
