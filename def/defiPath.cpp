@@ -119,7 +119,8 @@ void defiPath::appendText(char tag, const char* text) {
   if (compact_) detach();
   const char* folded = DEFCASE(text ? text : "", defData_);
   for (int at : recentText_) {
-    if (at >= 0 && at < textUsed_ && strcmp(text_ + at, folded) == 0) {
+    if (at >= 0 && at < textUsed_ && text_[at] == folded[0] &&
+        strcmp(text_ + at, folded) == 0) {
       append(tag, at);
       return;
     }
