@@ -515,6 +515,11 @@ static void addPathVia(defrData* d, int mask, const char* via, int orient) {
   if (orient >= 0) d->Path.addViaRotation(orient);
 }
 
+// A finished path of NETS.
+static void pathDone(defrData* d) {
+  if (pathStored(d)) d->pathIsDone(d->shield, 0, d->netOsnet, &d->needCbk);
+}
+
 // A word among the items of a path: a via, or TAPER when no orientation follows.
 static void pathVia(defrData* d, const char* via, int orient) {
   if (!pathStored(d)) return;
@@ -1230,11 +1235,11 @@ paths: path
   | paths K_NEW set_name_mode path
   ;
 
-path: path_layer path_options path_first_point path_items
-    {
-      if (pathStored(defData))
-        defData->pathIsDone(defData->shield, 0, defData->netOsnet, &defData->needCbk);
-    }
+/* Options and items may be absent: written out, an absent list costs no reduction. */
+path: path_layer path_first_point { pathDone(defData); }
+  | path_layer path_options path_first_point { pathDone(defData); }
+  | path_layer path_first_point path_items { pathDone(defData); }
+  | path_layer path_options path_first_point path_items { pathDone(defData); }
   ;
 
 path_layer: T_STRING
@@ -1249,12 +1254,15 @@ path_layer: T_STRING
     }
   ;
 
-path_options: %empty
-  | path_options K_TAPER
+path_options: path_option
+  | path_options path_option
+  ;
+
+path_option: K_TAPER
     { if (pathStored(defData)) defData->Path.setTaper(); }
-  | path_options K_TAPERRULE T_STRING
-    { if (pathStored(defData)) defData->Path.addTaperRule($3); }
-  | path_options path_style
+  | K_TAPERRULE T_STRING
+    { if (pathStored(defData)) defData->Path.addTaperRule($2); }
+  | path_style
   ;
 
 path_style: K_STYLE NUMBER
@@ -1302,12 +1310,19 @@ path_coords: NUMBER NUMBER { $$ = pathCoords(defData, &$1, &$2); }
   ;
 
 /* The common items, points and vias, are items of the list itself: one reduction each. */
-path_items: %empty
+path_items: path_item
+  | path_xy { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
+  | T_POINT { pathPointToken(defData, $1); }
+  | T_STRING { pathVia(defData, $1, -1); }
   | path_items path_item
   | path_items path_xy
     { if (pathStored(defData)) defData->Path.addPoint($2.x, $2.y); }
   | path_items T_POINT { pathPointToken(defData, $2); }
   | path_items T_STRING { pathVia(defData, $2, -1); }
+  ;
+
+spath_items: %empty
+  | path_items
   ;
 
 path_item: '(' path_coords NUMBER ')'
@@ -1651,7 +1666,7 @@ spath: T_STRING NUMBER
         defData->Path.addWidth(toIntRounded($2));
       }
     }
-    spath_options path_first_point path_items
+    spath_options path_first_point spath_items
     {
       if (pathStored(defData)) {
         if (defData->needCbk && defData->callbacks->SNetPartialPathCbk) {
