@@ -61,16 +61,18 @@ bool isContextWord(const char* token, const char* upper) {
 
 int defrData::fillBuffer() {
   if (inputEnded) return 0;
-  size_t want = first_buffer ? kFirstFill : sizeof buffer;
+  size_t want = first_buffer ? kFirstFill : kBlock;
   size_t got = settings->ReadFunction ? settings->ReadFunction(File, buffer, want)
                                       : fread(buffer, 1, want, File);
   // A first block shorter than its 4 bytes means an empty file.
   if (got == 0 || (first_buffer && got < kFirstFill) || got > want) {
     inputEnded = 1;
     next = last = buffer;
+    buffer[0] = '\0';
     return 0;
   }
   first_buffer = 0;
+  buffer[got] = '\0';
   streamBytes += got;
   next = buffer;
   last = buffer + got;
@@ -103,6 +105,7 @@ void defrData::tokenTooLong() {
   lexEnded = 1;
   inputEnded = 1;
   next = last = buffer;
+  buffer[0] = '\0';
   input_level = -1;
 }
 
@@ -153,10 +156,9 @@ int defrData::tokenFromAlias() {
 // Blanks, and line ends that are no tokens, up to the next token or the buffer's end.
 inline void defrData::skipSpace() {
   const char* p = next;
-  const char* const end = last;
   for (;;) {
-    while (p < end && isBlank(*p)) p++;
-    if (p == end || *p != '\n' || nlToken) break;
+    while (isBlank(*p)) p++;
+    if (*p != '\n' || nlToken) break;
     next = ++p;
     countLine();
   }
@@ -166,22 +168,19 @@ inline void defrData::skipSpace() {
 inline bool defrData::plainWord() {
   skipSpace();
   const char* p = next;
-  const char* const end = last;
-  if (p == end || !isPlain(*p) || *p == '"') return false;
-  // Copied while scanned, never past the token buffer's room.
+  if (!isPlain(*p) || *p == '"') return false;
+  // Copied while scanned: the token buffer holds the rest of the block.
+  if (static_cast<size_t>(last - p) >= deftoken.size()) return false;
   char* const tok = deftoken.data();
   char* out = tok;
-  const char* const stop = end - p < static_cast<ptrdiff_t>(deftoken.size() - 1)
-                               ? end
-                               : p + (deftoken.size() - 1);
   if (names_case_sensitive) {
     do *out++ = *p++;
-    while (p < stop && isPlain(*p));
+    while (isPlain(*p));
   } else {
     do *out++ = upperAscii(*p++);
-    while (p < stop && isPlain(*p));
+    while (isPlain(*p));
   }
-  if (p == end || !isDelimiter(static_cast<unsigned char>(*p))) return false;
+  if (!isDelimiter(static_cast<unsigned char>(*p))) return false;
   const size_t len = static_cast<size_t>(out - tok);
   tok[len] = '\0';
   tokenLen = len;
@@ -330,8 +329,9 @@ const char* defrData::ringCopy(const char* text, size_t len) {
   if (++ringPlace == static_cast<int>(sizeof ring / sizeof ring[0])) ringPlace = 0;
   if (slot.size() < len + 1) slot.resize(len + 1);
   char* out = slot.data();
-  if (len < 16) {
-    for (size_t i = 0; i <= len; i++) out[i] = text[i];
+  // Texts come from the token buffers, which hold at least a block.
+  if (len < 16 && slot.size() >= 16) {
+    memcpy(out, text, 16);
   } else {
     memcpy(out, text, len + 1);
   }

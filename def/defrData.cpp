@@ -28,8 +28,9 @@ defrData::defrData(const defrCallbacks* cbks, const defrSettings* sets, defrSess
     : callbacks(cbks),
       settings(sets),
       session(sess),
-      deftoken(4096, '\0'),
-      pv_deftoken(4096, '\0'),
+      // A word of a whole block fits without growing.
+      deftoken(kBlock + 1, '\0'),
+      pv_deftoken(kBlock + 1, '\0'),
       uc_token(4096, '\0') {
   for (auto& text : ring) text.assign(4096, '\0');
 }

@@ -95,7 +95,8 @@ public:
 
   // Lexer input and token buffers (each NUL-terminated, grown by doubling).
   FILE* File = nullptr;
-  char buffer[16384];
+  static constexpr size_t kBlock = 16384;
+  char buffer[kBlock + 1] = {};  // a NUL after the bytes read ends every scan
   const char* next = buffer;
   const char* last = buffer;
   int first_buffer = 1;
