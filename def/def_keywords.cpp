@@ -1,9 +1,9 @@
 // The DEF lexer: block reads, tokens, aliases, HISTORY and extension texts, and the
 // hand-over of finished routing paths.
 #include <cctype>
-#include <climits>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -150,9 +150,6 @@ int defrData::tokenFromAlias() {
   return 0;
 }
 
-// A plain word that lies wholly in the buffer, with its delimiter: scanned, then copied
-// once. Anything else (strings, odd bytes, a word at the buffer's end) takes the general
-// path from the word's first byte.
 // Blanks, and line ends that are no tokens, up to the next token or the buffer's end.
 inline void defrData::skipSpace() {
   const char* p = next;
@@ -165,6 +162,9 @@ inline void defrData::skipSpace() {
   next = p;
 }
 
+// A plain word that lies wholly in the buffer, with its delimiter: scanned and copied in
+// one pass. Anything else (strings, odd bytes, a word at the buffer's end) takes the
+// general path from the word's first byte.
 inline bool defrData::plainWord() {
   skipSpace();
   const char* p = next;

@@ -143,7 +143,8 @@ public:
   int rect_is_keyword = 0;
   int orient_is_keyword = 0;
   // In the paths of NETS "( x y )" after ')', a point or a name comes as one T_POINT:
-  // there it is always a point, and one token is four shifts and two reductions less.
+  // there it is always a point, and one token for four is three shifts and two
+  // reductions less.
   int point_is_token = 0;
   int lastToken = 0;  // the token defyylex returned last
   int doneDesign = 0;
