@@ -1,7 +1,6 @@
 // The DEF lexer: block reads, tokens, aliases, HISTORY and extension texts, and the
 // hand-over of finished routing paths.
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdlib>

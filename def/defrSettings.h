@@ -7,7 +7,6 @@
 #include <cstring>
 #include <map>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace LefDefParser {
