@@ -455,8 +455,16 @@ static bool pathStored(defrData* d) { return d->collectPaths && netStored(d); }
 
 // Inside a path the lexer reads names, except the words that go on the path.
 static void pathKeywords(defrData* d, int on) {
+  d->point_is_token = on && d->netOsnet == 1;
   d->new_is_keyword = d->virtual_is_keyword = d->rect_is_keyword = on;
   d->orient_is_keyword = d->do_is_keyword = d->by_is_keyword = d->step_is_keyword = on;
+}
+
+// A point read as one token: its coordinates are the ones a later '*' repeats.
+static void pathPointToken(defrData* d, decltype(DEFYYSTYPE::pt) pt) {
+  d->lastX = pt.x;
+  d->lastY = pt.y;
+  if (pathStored(d)) d->Path.addPoint(pt.x, pt.y);
 }
 
 // A point of a path; a missing coordinate repeats the previous point's.
@@ -505,6 +513,26 @@ static void addPathVia(defrData* d, int mask, const char* via, int orient) {
   if (mask >= 0) d->Path.addViaMask(mask);
   d->Path.addVia(via);
   if (orient >= 0) d->Path.addViaRotation(orient);
+}
+
+// A finished path of NETS.
+static void pathDone(defrData* d) {
+  if (pathStored(d)) d->pathIsDone(d->shield, 0, d->netOsnet, &d->needCbk);
+}
+
+// A word among the items of a path: a via, or TAPER when no orientation follows.
+static void pathVia(defrData* d, const char* via, int orient) {
+  if (!pathStored(d)) return;
+  if (orient < 0 && strcmp(via, "TAPER") == 0)
+    d->Path.setTaper();
+  else
+    addPathVia(d, -1, via, orient);
+}
+
+// After the first point of a path every word is a name, except the words of a path.
+static void pathMode(defrData* d) {
+  d->dumb_mode = INT_MAX;
+  pathKeywords(d, 1);
 }
 
 // A via array of a path: stored in SPECIALNETS, refused in NETS. True when the parse must
@@ -1207,11 +1235,11 @@ paths: path
   | paths K_NEW set_name_mode path
   ;
 
-path: path_layer path_options path_first_point set_path_mode path_items
-    {
-      if (pathStored(defData))
-        defData->pathIsDone(defData->shield, 0, defData->netOsnet, &defData->needCbk);
-    }
+/* Options and items may be absent: written out, an absent list costs no reduction. */
+path: path_layer path_first_point { pathDone(defData); }
+  | path_layer path_options path_first_point { pathDone(defData); }
+  | path_layer path_first_point path_items { pathDone(defData); }
+  | path_layer path_options path_first_point path_items { pathDone(defData); }
   ;
 
 path_layer: T_STRING
@@ -1226,12 +1254,15 @@ path_layer: T_STRING
     }
   ;
 
-path_options: %empty
-  | path_options K_TAPER
+path_options: path_option
+  | path_options path_option
+  ;
+
+path_option: K_TAPER
     { if (pathStored(defData)) defData->Path.setTaper(); }
-  | path_options K_TAPERRULE T_STRING
-    { if (pathStored(defData)) defData->Path.addTaperRule($3); }
-  | path_options path_style
+  | K_TAPERRULE T_STRING
+    { if (pathStored(defData)) defData->Path.addTaperRule($2); }
+  | path_style
   ;
 
 path_style: K_STYLE NUMBER
@@ -1247,21 +1278,25 @@ path_style: K_STYLE NUMBER
     }
   ;
 
-/* After the first point every word is a name, except the words of a path. */
-set_path_mode: %empty { defData->dumb_mode = INT_MAX; pathKeywords(defData, 1); }
-  ;
-
-path_first_point: path_point
-  | K_VIRTUAL path_xy
-    { if (pathStored(defData)) defData->Path.addVirtualPoint($2.x, $2.y); }
-  ;
-
 /* The point rules are written out in full rather than through unit rules: every point of
-   every path goes through them, and each rule saved is one reduction less per point. */
-path_point: path_xy
-    { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
+   every path goes through them, and each rule saved is one reduction less per point. After
+   the first point every word is a name, except the words of a path. */
+path_first_point: path_xy
+    {
+      if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y);
+      pathMode(defData);
+    }
+  | T_POINT { pathPointToken(defData, $1); pathMode(defData); }
   | '(' path_coords NUMBER ')'
-    { if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3)); }
+    {
+      if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3));
+      pathMode(defData);
+    }
+  | K_VIRTUAL path_xy
+    {
+      if (pathStored(defData)) defData->Path.addVirtualPoint($2.x, $2.y);
+      pathMode(defData);
+    }
   ;
 
 path_xy: '(' path_coords ')' { $$ = $2; }
@@ -1274,13 +1309,23 @@ path_coords: NUMBER NUMBER { $$ = pathCoords(defData, &$1, &$2); }
   | '*' '*' { $$ = pathCoords(defData, nullptr, nullptr); }
   ;
 
-path_items: %empty
+/* The common items, points and vias, are items of the list itself: one reduction each. */
+path_items: path_item
+  | path_xy { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
+  | T_POINT { pathPointToken(defData, $1); }
+  | T_STRING { pathVia(defData, $1, -1); }
   | path_items path_item
+  | path_items path_xy
+    { if (pathStored(defData)) defData->Path.addPoint($2.x, $2.y); }
+  | path_items T_POINT { pathPointToken(defData, $2); }
+  | path_items T_STRING { pathVia(defData, $2, -1); }
   ;
 
-path_item: path_xy
-    { if (pathStored(defData)) defData->Path.addPoint($1.x, $1.y); }
-  | '(' path_coords NUMBER ')'
+spath_items: %empty
+  | path_items
+  ;
+
+path_item: '(' path_coords NUMBER ')'
     { if (pathStored(defData)) defData->Path.addFlushPoint($2.x, $2.y, toIntRounded($3)); }
   | K_VIRTUAL path_xy
     {
@@ -1335,15 +1380,7 @@ path_item: path_xy
         }
       }
     }
-  | T_STRING path_orient
-    {
-      if (pathStored(defData)) {
-        if ($2 < 0 && strcmp($1, "TAPER") == 0)
-          defData->Path.setTaper();
-        else
-          addPathVia(defData, -1, $1, $2);
-      }
-    }
+  | T_STRING orient { pathVia(defData, $1, $2); }
   | K_MASK NUMBER T_STRING path_orient
     {
       if (pathStored(defData)) {
@@ -1355,7 +1392,9 @@ path_item: path_xy
           addPathVia(defData, toIntTrunc($2), $3, $4);
       }
     }
-  | T_STRING path_orient K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
+  | T_STRING K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
+    { if (pathViaArray(defData, -1, $1, -1, $3, $5, $7, $8)) YYABORT; }
+  | T_STRING orient K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
     { if (pathViaArray(defData, -1, $1, $2, $4, $6, $8, $9)) YYABORT; }
   | K_MASK NUMBER T_STRING path_orient K_DO NUMBER K_BY NUMBER K_STEP NUMBER NUMBER
     {
@@ -1627,7 +1666,7 @@ spath: T_STRING NUMBER
         defData->Path.addWidth(toIntRounded($2));
       }
     }
-    spath_options path_first_point set_path_mode path_items
+    spath_options path_first_point spath_items
     {
       if (pathStored(defData)) {
         if (defData->needCbk && defData->callbacks->SNetPartialPathCbk) {

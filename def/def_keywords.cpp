@@ -1,7 +1,8 @@
 // The DEF lexer: block reads, tokens, aliases, HISTORY and extension texts, and the
 // hand-over of finished routing paths.
 #include <cctype>
-#include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -59,16 +60,18 @@ bool isContextWord(const char* token, const char* upper) {
 
 int defrData::fillBuffer() {
   if (inputEnded) return 0;
-  size_t want = first_buffer ? kFirstFill : sizeof buffer;
+  size_t want = first_buffer ? kFirstFill : kBlock;
   size_t got = settings->ReadFunction ? settings->ReadFunction(File, buffer, want)
                                       : fread(buffer, 1, want, File);
   // A first block shorter than its 4 bytes means an empty file.
   if (got == 0 || (first_buffer && got < kFirstFill) || got > want) {
     inputEnded = 1;
     next = last = buffer;
+    buffer[0] = '\0';
     return 0;
   }
   first_buffer = 0;
+  buffer[got] = '\0';
   streamBytes += got;
   next = buffer;
   last = buffer + got;
@@ -101,6 +104,7 @@ void defrData::tokenTooLong() {
   lexEnded = 1;
   inputEnded = 1;
   next = last = buffer;
+  buffer[0] = '\0';
   input_level = -1;
 }
 
@@ -145,9 +149,107 @@ int defrData::tokenFromAlias() {
   return 0;
 }
 
+// Blanks, and line ends that are no tokens, up to the next token or the buffer's end.
+inline void defrData::skipSpace() {
+  const char* p = next;
+  for (;;) {
+    while (isBlank(*p)) p++;
+    if (*p != '\n' || nlToken) break;
+    next = ++p;
+    countLine();
+  }
+  next = p;
+}
+
+// A plain word that lies wholly in the buffer, with its delimiter: scanned and copied in
+// one pass. Anything else (strings, odd bytes, a word at the buffer's end) takes the
+// general path from the word's first byte.
+inline bool defrData::plainWord() {
+  skipSpace();
+  const char* p = next;
+  if (!isPlain(*p) || *p == '"') return false;
+  // Copied while scanned: the token buffer holds the rest of the block.
+  if (static_cast<size_t>(last - p) >= deftoken.size()) return false;
+  char* const tok = deftoken.data();
+  char* out = tok;
+  if (names_case_sensitive) {
+    do *out++ = *p++;
+    while (isPlain(*p));
+  } else {
+    do *out++ = upperAscii(*p++);
+    while (isPlain(*p));
+  }
+  if (!isDelimiter(static_cast<unsigned char>(*p))) return false;
+  const size_t len = static_cast<size_t>(out - tok);
+  tok[len] = '\0';
+  tokenLen = len;
+  next = p;
+  return true;
+}
+
+namespace {
+
+// An integer token that numberToken reads as an int NUMBER: an optional '-' and at most
+// ten digits, in the int range, ended by a blank. Advances p past it.
+bool scanPointInt(const char*& p, const char* end, int* value) {
+  const char* q = p;
+  const bool negative = q < end && *q == '-';
+  q += negative;
+  const char* const digits = q;
+  const char* const stop = end - q > 10 ? q + 10 : end;
+  long long sum = 0;
+  for (unsigned d; q < stop && (d = static_cast<unsigned char>(*q) - '0') <= 9; q++)
+    sum = sum * 10 + d;
+  if (q == digits || q == end || !isBlank(*q)) return false;
+  if (negative) sum = -sum;
+  if (sum < INT_MIN || sum > INT_MAX) return false;
+  *value = static_cast<int>(sum);
+  p = q;
+  return true;
+}
+
+}  // namespace
+
+// "( x y )" wholly in the buffer on one line, read with every effect of its four tokens:
+// the last two texts ("y", ")"), the countdowns (the numbers need no_num spent by the
+// '('), no line counted.
+int defrData::pointToken(DEFYYSTYPE* value) {
+  const char comment = settings->CommentChar;
+  if (doneDesign || real_num || no_num > 0 || comment == '(' || comment == ')' ||
+      comment == '-' || (comment >= '0' && comment <= '9'))
+    return 0;
+  const char* p = next;
+  const char* const end = last;
+  if (end - p < 8 || p[0] != '(' || !isBlank(p[1])) return 0;
+  p += 2;
+  int xy[2];
+  const char* yText = nullptr;
+  for (int& v : xy) {
+    while (p < end && isBlank(*p)) p++;
+    yText = p;
+    if (!scanPointInt(p, end, &v)) return 0;
+  }
+  const size_t yLen = static_cast<size_t>(p - yText);
+  while (p < end && isBlank(*p)) p++;
+  if (end - p < 2 || p[0] != ')' || !isDelimiter(static_cast<unsigned char>(p[1]))) return 0;
+  next = p + 1;
+  memcpy(pv_deftoken.data(), yText, yLen);
+  pv_deftoken[yLen] = '\0';
+  deftoken[0] = ')';
+  deftoken[1] = '\0';
+  tokenLen = 1;
+  defNonAsciiFlag = 0;
+  dumb_mode = dumb_mode >= 4 ? dumb_mode - 4 : -1;
+  no_num = -1;
+  value->pt.x = xy[0];
+  value->pt.y = xy[1];
+  return T_POINT;
+}
+
 int defrData::DefGetToken() {
   defNonAsciiFlag = 0;
   if (input_level >= 0 && tokenFromAlias()) return 1;
+  if (plainWord()) return 1;
 
   int c;
   for (;;) {
@@ -225,8 +327,14 @@ const char* defrData::ringCopy(const char* text, size_t len) {
   std::vector<char>& slot = ring[ringPlace];
   if (++ringPlace == static_cast<int>(sizeof ring / sizeof ring[0])) ringPlace = 0;
   if (slot.size() < len + 1) slot.resize(len + 1);
-  memcpy(slot.data(), text, len + 1);
-  return slot.data();
+  char* out = slot.data();
+  // Texts come from the token buffers, which hold at least a block.
+  if (len < 16 && slot.size() >= 16) {
+    memcpy(out, text, 16);
+  } else {
+    memcpy(out, text, len + 1);
+  }
+  return out;
 }
 
 int defrData::skipComment() {
@@ -408,31 +516,29 @@ void defrData::readExtension() {
   }
 }
 
-// A plain decimal integer of at most 18 digits, the common case, without strtol.
-static bool smallInteger(const char* text, long* value) {
-  bool negative = *text == '-';
-  const char* p = text + negative;
-  long v = 0;
-  int digits = 0;
-  for (; *p >= '0' && *p <= '9'; p++, digits++) {
-    if (digits == 18) return false;
-    v = v * 10 + (*p - '0');
-  }
-  if (*p != '\0' || digits == 0) return false;
-  *value = negative ? -v : v;
-  return true;
-}
-
 int defrData::numberToken(DEFYYSTYPE* value) {
   const char* text = deftoken.data();
   char* end;
   if (!real_num) {
-    long asInt;
-    bool whole = smallInteger(text, &asInt);
-    if (!whole) {
-      errno = 0;
-      asInt = strtol(text, &end, 10);
-      whole = *end == '\0' && errno == 0;
+    // As strtol over the whole token: the token holds no blank and no '+'. Up to 18
+    // digits cannot overflow and are summed here; longer ones go to from_chars.
+    long asInt = 0;
+    bool whole;
+    const char* const stop = text + tokenLen;
+    const bool negative = text[0] == '-';
+    if (tokenLen - negative - 1 < 18) {
+      unsigned long sum = 0;
+      const char* p = text + negative;
+      for (; p < stop; p++) {
+        unsigned digit = static_cast<unsigned char>(*p) - '0';
+        if (digit > 9) break;
+        sum = sum * 10 + digit;
+      }
+      whole = p == stop;
+      asInt = negative ? -static_cast<long>(sum) : static_cast<long>(sum);
+    } else {
+      std::from_chars_result got = std::from_chars(text, stop, asInt);
+      whole = got.ec == std::errc() && got.ptr == stop;
     }
     if (whole && no_num < 0) {
       value->dval = static_cast<double>(asInt);
@@ -561,6 +667,13 @@ int defrData::wordToken(DEFYYSTYPE* value) {
 }
 
 int defrData::sublex(DEFYYSTYPE* value) {
+  if (point_is_token && input_level < 0 &&
+      (lastToken == ')' || lastToken == T_POINT || lastToken == T_STRING)) {
+    skipSpace();
+    if (next < last && *next == '(') {
+      if (int token = pointToken(value)) return token;
+    }
+  }
   int expansions = 0;
   for (;;) {
     deftoken.swap(pv_deftoken);
@@ -615,6 +728,7 @@ int defrData::sublex(DEFYYSTYPE* value) {
 int defrData::defyylex(DEFYYSTYPE* value) {
   if (lexEnded) return 0;
   int token = sublex(value);
+  lastToken = token;
   if (token == 0 && !doneDesign) {
     defError(6002, "Incomplete def file.");
     hasFatalError = 1;

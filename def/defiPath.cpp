@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "def/defiDebug.h"
+#include "def/defrData.h"
 
 namespace LefDefParser {
 
@@ -29,16 +30,25 @@ int codeOf(char tag) {
 
 defiPath::defiPath(defrData* data) : defData_(data) {}
 
-defiPath::defiPath(defiPath* from) : pointer_(from->pointer_), defData_(from->defData_) {
+defiPath::defiPath(defiPath* from) : defData_(from->defData_) { takeOver(from); }
+
+void defiPath::takeOver(defiPath* from) {
   const size_t elemBytes = sizeof(Elem) * from->numUsed_;
-  char* block = static_cast<char*>(defiMalloc(elemBytes + from->textUsed_ + 1));
+  const size_t need = elemBytes + from->textUsed_ + 1;
+  if (!compact_ || blockBytes_ < need) {
+    Destroy();
+    elems_ = static_cast<Elem*>(defiMalloc(need));
+    blockBytes_ = need;
+    compact_ = true;
+  }
+  char* block = reinterpret_cast<char*>(elems_);
   if (elemBytes) memcpy(block, from->elems_, elemBytes);
   if (from->textUsed_) memcpy(block + elemBytes, from->text_, from->textUsed_);
-  elems_ = reinterpret_cast<Elem*>(block);
   text_ = block + elemBytes;
   numUsed_ = numAllocated_ = from->numUsed_;
   textUsed_ = textAllocated_ = from->textUsed_;
-  compact_ = true;
+  pointer_ = from->pointer_;
+  for (int& at : recentText_) at = -1;
   from->clear();
 }
 
@@ -59,6 +69,7 @@ void defiPath::Init() {
 void defiPath::Destroy() {
   if (compact_) text_ = nullptr;
   compact_ = false;
+  blockBytes_ = 0;
   defiFreeArray(elems_);
   defiFreeArray(text_);
   numUsed_ = numAllocated_ = 0;
@@ -108,7 +119,8 @@ void defiPath::appendText(char tag, const char* text) {
   if (compact_) detach();
   const char* folded = DEFCASE(text ? text : "", defData_);
   for (int at : recentText_) {
-    if (at >= 0 && at < textUsed_ && strcmp(text_ + at, folded) == 0) {
+    if (at >= 0 && at < textUsed_ && text_[at] == folded[0] &&
+        strcmp(text_ + at, folded) == 0) {
       append(tag, at);
       return;
     }
@@ -311,13 +323,41 @@ void defiPathList::add(defiPath* path, int reset, int netOsnet, int* needCbk) {
       allocated_ = grown;
     }
   }
-  paths_[num_++] = new defiPath(path);
+  paths_[num_++] = path->defData_ ? path->defData_->PathPool.take(path) : new defiPath(path);
   if (num_ == capacity_ && needCbk) *needCbk = 1;
 }
 
 void defiPathList::removeAll() {
-  for (int i = 0; i < num_; i++) delete paths_[i];
+  for (int i = 0; i < num_; i++) {
+    defiPath* path = paths_[i];
+    if (path->defData_)
+      path->defData_->PathPool.giveBack(path);
+    else
+      delete path;
+  }
   num_ = 0;
+}
+
+// ---- defiPathPool
+
+defiPathPool::~defiPathPool() {
+  for (int i = 0; i < num_; i++) delete spare_[i];
+  defiFreeArray(spare_);
+}
+
+defiPath* defiPathPool::take(defiPath* from) {
+  if (num_ == 0) return new defiPath(from);
+  defiPath* path = spare_[--num_];
+  path->takeOver(from);
+  return path;
+}
+
+void defiPathPool::giveBack(defiPath* path) {
+  if (num_ == cap_) {
+    cap_ = defiNextCapacity(cap_, 64);
+    defiResizeArray(spare_, num_, cap_);
+  }
+  spare_[num_++] = path;
 }
 
 void defiPathList::clear() {

@@ -60,6 +60,10 @@ class defiPath {
   void addViaMask(int mask);
   void reverseOrder();
 
+  // Takes over the contents of `from` as the constructor does, into this path's block
+  // when it is large enough.
+  void takeOver(defiPath* from);
+
   void initTraverse() const;
   void initTraverseBackwards() const;
   int next() const;
@@ -116,7 +120,27 @@ class defiPath {
   int nextRecent_ = 0;
   // The texts sit in the elements' block (a path taken over by a wire).
   bool compact_ = false;
+  size_t blockBytes_ = 0;  // of a compact path's block
   defrData* defData_;
+
+  friend class defiPathList;
+};
+
+// The paths the lists of one read have let go, kept for the next ones: a net's paths
+// reuse the objects and blocks of the previous net's. Never more than were live at once.
+class defiPathPool {
+ public:
+  defiPathPool() = default;
+  ~defiPathPool();
+  DEFI_NO_COPY(defiPathPool);
+
+  defiPath* take(defiPath* from);  // a path holding the contents of `from`
+  void giveBack(defiPath* path);
+
+ private:
+  defiPath** spare_ = nullptr;
+  int num_ = 0;
+  int cap_ = 0;
 };
 
 // The paths a wire, shield or subnet owns. The hand-out size follows the

@@ -28,8 +28,9 @@ defrData::defrData(const defrCallbacks* cbks, const defrSettings* sets, defrSess
     : callbacks(cbks),
       settings(sets),
       session(sess),
-      deftoken(4096, '\0'),
-      pv_deftoken(4096, '\0'),
+      // A word of a whole block fits without growing.
+      deftoken(kBlock + 1, '\0'),
+      pv_deftoken(kBlock + 1, '\0'),
       uc_token(4096, '\0') {
   for (auto& text : ring) text.assign(4096, '\0');
 }
@@ -110,7 +111,11 @@ void defrData::defError(int msgNum, const char* text) {
   emitError(message);
 }
 
-void defrData::defyyerror(const char* text) { defError(defMsgCnt++, text); }
+// Error recovery may resume anywhere: points are read token by token again.
+void defrData::defyyerror(const char* text) {
+  point_is_token = 0;
+  defError(defMsgCnt++, text);
+}
 
 void defrData::logToFile(const char* heading, const std::string& message,
                          const char* failNotice, const char* failLine) {

@@ -95,7 +95,8 @@ public:
 
   // Lexer input and token buffers (each NUL-terminated, grown by doubling).
   FILE* File = nullptr;
-  char buffer[16384];
+  static constexpr size_t kBlock = 16384;
+  char buffer[kBlock + 1] = {};  // a NUL after the bytes read ends every scan
   const char* next = buffer;
   const char* last = buffer;
   int first_buffer = 1;
@@ -141,6 +142,11 @@ public:
   int virtual_is_keyword = 0;  // also MASK
   int rect_is_keyword = 0;
   int orient_is_keyword = 0;
+  // In the paths of NETS "( x y )" after ')', a point or a name comes as one T_POINT:
+  // there it is always a point, and one token for four is three shifts and two
+  // reductions less.
+  int point_is_token = 0;
+  int lastToken = 0;  // the token defyylex returned last
   int doneDesign = 0;
 
   long long nlines = 1;
@@ -160,6 +166,8 @@ public:
   int hasBusBit = 0;
   int hasDivChar = 0;
 
+  // Before the objects whose paths return to it when they go.
+  defiPathPool PathPool;
   // Data objects handed to the callbacks, reused statement after statement.
   defiPath Path{this};
   defiProp Prop{this};
@@ -248,6 +256,9 @@ private:
   }
   bool growToken(size_t len);
   void tokenTooLong();
+  void skipSpace();
+  bool plainWord();
+  int pointToken(DEFYYSTYPE* value);
   int DefGetToken();
   int tokenFromAlias();
   int sublex(DEFYYSTYPE* value);

@@ -10,6 +10,7 @@
 namespace LefDefParser {
 
 int defyyparse(defrData* data);
+int defyyparseQuiet(defrData* data);
 
 defrContext defContext;
 
@@ -123,7 +124,7 @@ int defrRead(FILE* file, const char* fileName, void* userData, int caseSensitive
   if (data->collectPaths) data->Path.Init();
 
   c.reading = 1;
-  int result = defyyparse(data);
+  int result = defyydebug ? defyyparse(data) : defyyparseQuiet(data);
   c.reading = 0;
   return data->callbackResult ? data->callbackResult : result;
 }

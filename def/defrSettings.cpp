@@ -1,6 +1,7 @@
 #include "def/defrSettings.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "def_parser.hpp"
 
@@ -19,13 +20,33 @@ void defrSettings::init_symbol_table() {
 #undef DEF_KEYWORD
 #undef DEF_VALUE
 #undef DEF_TOKEN
-  keywordIndex.reserve(Keyword_set.size() * 2);
-  for (const auto& entry : Keyword_set) keywordIndex.emplace(entry.first, entry.second);
+  keywordIndex.clear();
+  keywordMaxLen = 0;
+  for (const auto& entry : Keyword_set) {
+    keywordIndex.push_back({entry.first, entry.second});
+    keywordMaxLen = std::max(keywordMaxLen, keywordIndex.back().text.size());
+  }
+  auto slot = [](std::string_view text) {
+    return text.size() * 26 + static_cast<size_t>(text[0] - 'A');
+  };
+  std::sort(keywordIndex.begin(), keywordIndex.end(),
+            [&](const KeywordEntry& a, const KeywordEntry& b) {
+              return slot(a.text) < slot(b.text);
+            });
+  keywordRange.assign((keywordMaxLen + 1) * 26 + 1, 0);
+  for (const KeywordEntry& k : keywordIndex) keywordRange[slot(k.text) + 1]++;
+  for (size_t i = 1; i < keywordRange.size(); i++) keywordRange[i] += keywordRange[i - 1];
 }
 
 int defrSettings::keywordToken(const char* upper) const {
-  auto it = keywordIndex.find(upper);
-  return it == keywordIndex.end() ? 0 : it->second;
+  if (*upper < 'A' || *upper > 'Z') return 0;
+  const size_t len = strnlen(upper, keywordMaxLen + 1);
+  if (len > keywordMaxLen) return 0;
+  const size_t at = len * 26 + static_cast<size_t>(*upper - 'A');
+  for (int i = keywordRange[at]; i < keywordRange[at + 1]; i++) {
+    if (memcmp(keywordIndex[i].text.data(), upper, len) == 0) return keywordIndex[i].token;
+  }
+  return 0;
 }
 
 bool defrSettings::isDisabled(int msgNum) const {

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <map>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace LefDefParser {
@@ -56,8 +55,15 @@ public:
   int msgLimit(int msgNum) const;
 
   std::map<const char*, int, defCompareCStrings> Keyword_set;
-  // Hashed index of Keyword_set for the lexer's per-word lookup.
-  std::unordered_map<std::string_view, int> keywordIndex;
+  // Keyword_set by length and first letter, for the lexer's per-word lookup: the
+  // entries of one length and letter sit together, found through keywordRange.
+  struct KeywordEntry {
+    std::string_view text;
+    int token;
+  };
+  std::vector<KeywordEntry> keywordIndex;
+  std::vector<int> keywordRange;  // first entry per (length, letter), then the end
+  size_t keywordMaxLen = 0;
   int defiDeltaNumberLines = 10000;
   int warningLimit[defrWarnKindCount];
   int LogFileAppend = 0;

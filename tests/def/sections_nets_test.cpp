@@ -108,6 +108,42 @@ TEST_F(Nets, AViaArrayIsRefusedInARegularNet) {
                       "file before parsing the file again.\n");
 }
 
+// Points after a point or a name, a '*' after them, and a second net whose longer texts
+// do not fit the blocks of the first net's paths.
+TEST_F(Nets, PathsOfConsecutiveNets) {
+  defrSetAddPathToNet();
+  const std::string layer(60, 'L'), via(60, 'V');
+  EXPECT_EQ(defrtest::readText("VERSION 5.8 ;\nDESIGN d ;\nNETS 2 ;\n- a + ROUTED M1 ( 1 2 ) "
+                               "( 3 4 ) ( * 5 ) V12 ( 6 7 ) NEW M2 ( 8 9 ) ( * 10 ) NEW M3\t( 11\t12 )"
+                               " ;\n- b + ROUTED " + layer + " ( 13 14 ) ( -15 * ) " + via +
+                               " ;\nEND NETS\nEND DESIGN\n"),
+            0);
+  std::vector<std::string> expected = {
+      "15 2",
+      "17 a",
+      "16 NET a WIRE ROUTED { L:M1 P:1,2 P:3,4 P:3,5 V:V12 P:6,7 } { L:M2 P:8,9 P:8,10 } "
+      "{ L:M3 P:11,12 }",
+      "17 b",
+      "16 NET b WIRE ROUTED { L:" + layer + " P:13,14 P:-15,14 V:" + via + " }",
+      "20",
+  };
+  EXPECT_EQ(calls(), expected);
+  EXPECT_EQ(errors(), "");
+}
+
+// The message names the token after the point and the line it is on.
+TEST_F(Nets, AStrayParenthesisAfterAPoint) {
+  defrSetAddPathToNet();
+  EXPECT_EQ(defrtest::readText("VERSION 5.8 ;\nDESIGN d ;\nNETS 1 ;\n- a + ROUTED M1 ( 1 2 )\n"
+                               "  ( 3 4 ) ) ;\nEND NETS\nEND DESIGN\n"),
+            1);
+  EXPECT_EQ(errors().rfind("ERROR (DEFPARS-5500): Def parser has encountered an error in file "
+                           "t.def at line 5, on token ).\n",
+                           0),
+            0u)
+      << errors();
+}
+
 TEST_F(Nets, APathWithoutItsLayerIsAnError) {
   defrSetAddPathToNet();
   EXPECT_EQ(defrtest::readText("VERSION 5.8 ;\nDESIGN d ;\nNETS 1 ;\n- a + ROUTED TAPER "
