@@ -444,6 +444,21 @@ lefShapeCheck lefCheckShape(int mask, bool needsLayer) {
   return kShapeStore;
 }
 
+// RECT of a PORT or OBS; true when the errors have passed their limit.
+bool lefGeomRect(int mask, lefPOINT low, lefPOINT high) {
+  lefData->macroState.portShape = 2;
+  switch (lefCheckShape(mask, true)) {
+    case kShapeStore:
+      lefData->macroState.geom->addRect(mask, low.x, low.y, high.x, high.y);
+      return false;
+    case kShapeError:
+      return lefTooManyErrors();
+    case kShapeDrop:
+      break;
+  }
+  return false;
+}
+
 #define GEOM_SHAPE(mask, needsLayer, store)              \
   do {                                                   \
     switch (lefCheckShape(mask, needsLayer)) {           \
@@ -460,7 +475,7 @@ lefShapeCheck lefCheckShape(int mask, bool needsLayer) {
 }
 
 %type <pt> pt
-%type <integer> orientation mask_opt via_kind maxviastack_range propdef_kind pin_oxide
+%type <integer> orientation mask_opt mask via_kind maxviastack_range propdef_kind pin_oxide
 %type <string> macro_class pad_type core_type endcap_type pin_direction pin_use pin_shape
 %type <string> antenna_layer_opt antenna_layer
 /* ---- end VIA, MAXVIASTACK, PROPERTYDEFINITIONS, MACRO, PIN, OBS declarations ---- */
@@ -1050,7 +1065,10 @@ orientation: K_N { $$ = 0; }
 
 mask_opt: %empty
     { $$ = 0; }
-  | K_MASK number
+  | mask
+  ;
+
+mask: K_MASK number
     { $$ = lefToInt($2); }
   ;
 
@@ -2030,7 +2048,10 @@ port_geometries: %empty
   ;
 
 /* Geometry statements of PORT and OBS. */
-geometry: geom_layer
+geometry: geom_layer_start ';'
+  | geom_layer_start geom_layer_exceptpg ';'
+  | geom_layer_start geom_layer_rule ';'
+  | geom_layer_start geom_layer_exceptpg geom_layer_rule ';'
   | K_WIDTH number ';'
     { GEOM_SHAPE(0, true, addWidth($2)); }
   | K_PATH mask_opt path_pts ';'
@@ -2043,11 +2064,10 @@ geometry: geom_layer
       lefData->macroState.portShape = 2;
       GEOM_SHAPE($2, true, addPathIter($2));
     }
-  | K_RECT mask_opt pt pt ';'
-    {
-      lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addRect($2, $3.x, $3.y, $4.x, $4.y));
-    }
+  | K_RECT pt pt ';'
+    { if (lefGeomRect(0, $2, $3)) LEF_STOP(1); }
+  | K_RECT mask pt pt ';'
+    { if (lefGeomRect($2, $3, $4)) LEF_STOP(1); }
   | K_RECT mask_opt K_ITERATE pt pt geom_step ';'
     {
       lefData->macroState.portShape = 2;
@@ -2069,13 +2089,11 @@ geometry: geom_layer
     { GEOM_SHAPE($3, false, addViaIter($3, $4.x, $4.y, $6)); }
   ;
 
-geom_layer: K_LAYER start_name T_STRING
+geom_layer_start: K_LAYER start_name T_STRING
     { lefGeomLayer($3); }
-    geom_layer_exceptpg geom_layer_rule ';'
   ;
 
-geom_layer_exceptpg: %empty
-  | K_EXCEPTPGNET
+geom_layer_exceptpg: K_EXCEPTPGNET
     {
       if (lefData->versionNum >= 5.7) {
         if (lefData->macroState.doingGeom) lefData->macroState.geom->addLayerExceptPgNet();
@@ -2089,8 +2107,7 @@ geom_layer_exceptpg: %empty
     }
   ;
 
-geom_layer_rule: %empty
-  | K_SPACING number
+geom_layer_rule: K_SPACING number
     {
       if (lefData->macroState.doingGeom) {
         if (zeroOrGt($2)) {
