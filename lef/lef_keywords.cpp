@@ -3,10 +3,10 @@
 #include "lef/lef_keywords.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -40,6 +40,42 @@ inline bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 // Bytes no token may hold: non-ASCII, and NUL, which would end the token's text early.
 inline bool isInvalid(int c) { return c == 0 || c > 127; }
 
+// Eight bytes at a time: the scans below take a word of eight characters
+// where at least eight are left, and find the byte that needs a closer look.
+#if defined(__GNUC__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+const bool kWordScan = true;
+inline int firstFlagged(uint64_t flags) { return flags ? __builtin_ctzll(flags) / 8 : 8; }
+#else
+const bool kWordScan = false;
+inline int firstFlagged(uint64_t) { return 0; }
+#endif
+const uint64_t kOnes = 0x0101010101010101ull;
+const uint64_t kHighBits = kOnes * 0x80;
+
+inline uint64_t load8(const char* p) {
+  uint64_t x;
+  memcpy(&x, p, sizeof x);
+  return x;
+}
+
+// Index of the first byte that is not a space, 8 if none.
+inline int firstNonSpace(const char* p) { return firstFlagged(load8(p) ^ (kOnes * ' ')); }
+
+// Index of the first byte below '!' or above 127, 8 if none. A borrow only
+// reaches bytes after a flagged one, so the first flag is exact.
+inline int firstSpecial(const char* p) {
+  uint64_t x = load8(p);
+  return firstFlagged((((x - kOnes * '!') & ~x) | x) & kHighBits);
+}
+
+// The eight ASCII bytes with a-z upper-cased.
+inline uint64_t upper8(uint64_t x) {
+  uint64_t low7 = x & ~kHighBits;
+  uint64_t atLeastA = low7 + kOnes * (0x80 - 'a');
+  uint64_t aboveZ = low7 + kOnes * (0x80 - 'z' - 1);
+  return x ^ ((atLeastA & ~aboveZ & ~x & kHighBits) >> 2);
+}
+
 // Whether the word upper-cased is the upper-case text.
 bool sameUpper(const char* word, const char* text, size_t length) {
   for (size_t i = 0; i < length; i++)
@@ -54,29 +90,40 @@ class KeywordIndex {
  public:
   KeywordIndex() {
 #define LEF_KEYWORD(name, text, code, debugName) \
-  static_assert(sizeof(text) <= kMaxLength, "keyword too long"); \
+  static_assert(sizeof(text) < kMaxLength, "keyword too long"); \
   add(text, code);
 #define LEF_KEYWORD_ALIAS(text, name) \
-  static_assert(sizeof(text) <= kMaxLength, "keyword too long"); \
+  static_assert(sizeof(text) < kMaxLength, "keyword too long"); \
   add(text, name);
 #include "lef/lef_tokens.def"
   }
 
-  // The keyword code of the word, 0 if it is none.
+  // The keyword code of the word, 0 if it is none. The word's buffer must
+  // hold kMaxLength bytes: the comparison reads whole words of it.
   int find(const char* word, size_t length) const {
     int slot = slotOf(word[0]);
     if (length >= kMaxLength || slot < 0) return 0;
     for (const Entry& e : buckets_[length][slot])
-      if (sameUpper(word + 1, e.text + 1, length - 1)) return e.code;
+      if (kWordScan ? sameUpper8(word, e.text, length) : sameUpper(word, e.text, length))
+        return e.code;
     return 0;
   }
 
- private:
   static const size_t kMaxLength = 32;
+
+ private:
   struct Entry {
-    const char* text;
+    char text[kMaxLength];  // padded with zeros
     int code;
   };
+
+  static bool sameUpper8(const char* word, const char* text, size_t length) {
+    for (size_t i = 0; i < length; i += 8) {
+      uint64_t keep = length - i >= 8 ? ~0ull : (1ull << (8 * (length - i))) - 1;
+      if ((upper8(load8(word + i)) ^ load8(text + i)) & keep) return false;
+    }
+    return true;
+  }
 
   static int slotOf(char c) {
     c = upperChar(c);
@@ -89,13 +136,18 @@ class KeywordIndex {
     for (size_t i = 0; i < length; i++)
       if (upperChar(text[i]) != text[i]) return;
     int slot = slotOf(text[0]);
-    if (length > 0 && slot >= 0) buckets_[length][slot].push_back({text, code});
+    if (length == 0 || slot < 0) return;
+    Entry e = {};
+    memcpy(e.text, text, length);
+    e.code = code;
+    buckets_[length][slot].push_back(e);
   }
 
   std::vector<Entry> buckets_[kMaxLength][28];
 };
 
 const KeywordIndex kKeywords;
+static_assert(kLefTokenBufSize >= KeywordIndex::kMaxLength, "token buffer too short");
 
 // Names that start with '&' are looked up upper-cased, so they are stored
 // that way whatever the case sensitivity.
@@ -358,6 +410,7 @@ bool wordInBlock() {
   const char* p = d->next;
   const char* end = d->end;
   for (;;) {
+    for (int skip = 8; kWordScan && skip == 8 && end - p >= 8; p += skip) skip = firstNonSpace(p);
     while (p != end && (*p == ' ' || *p == '\t')) p++;
     if (p == end || *p != '\n' || d->lefNlToken) break;
     d->next = const_cast<char*>(++p);
@@ -366,6 +419,7 @@ bool wordInBlock() {
   d->next = const_cast<char*>(p);
   if (p == end || *p == '\n' || *p == '"' || *p == '\r') return false;
   const char* q = p;
+  for (int skip = 8; kWordScan && skip == 8 && end - q >= 8; q += skip) skip = firstSpecial(q);
   unsigned char classes = 0;
   for (; q != end; q++) {
     unsigned char c = kByteClass.of[static_cast<unsigned char>(*q)];
@@ -377,6 +431,8 @@ bool wordInBlock() {
   char* out = d->currentToken;
   if (!d->namesCaseSensitive && lefSettings->ShiftCase) {
     for (size_t i = 0; i < length; i++) out[i] = upperChar(p[i]);
+  } else if (length < 16 && p + 16 <= d->current_buffer + kLefInputBufSize) {
+    memcpy(out, p, 16);  // one fixed-size move for the usual short word
   } else {
     memcpy(out, p, length);
   }
@@ -637,7 +693,8 @@ bool toNumber(const char* tok, double* value) {
     }
   }
   if (*p == '\0' && digits > 0 && digits <= 15) {
-    double v = static_cast<double>(mantissa) / kPow10[fraction];
+    double v = static_cast<double>(mantissa);
+    if (fraction) v /= kPow10[fraction];
     *value = negative ? -v : v;
     return true;
   }
