@@ -187,10 +187,24 @@ const char* const kBeforeUnits =
 
 /* @LEF_TOKENS@ */
 
-%type <string> T_STRING QSTRING
-%type <dval> NUMBER
+%code {
+// The parser's token function: the lexer's numbers outside the int range
+// come as BIGNUMBER, so that only they take the int check.
+int lefGrammarToken() {
+  int token = lefyylex();
+  if (token != NUMBER) return token;
+  double value = lefyylval.dval;
+  return value >= lefData->leflVal && value <= lefData->lefrVal ? NUMBER : BIGNUMBER;
+}
 
-%type <dval> number expression
+#undef yylex
+#define yylex lefGrammarToken
+}
+
+%type <string> T_STRING QSTRING
+%type <dval> NUMBER BIGNUMBER
+
+%type <dval> number big_number any_number expression
 %type <integer> b_expr relop on_off minspacing_kind
 %type <string> s_expr def_name clearance_kind
 
@@ -684,11 +698,22 @@ start_def: %empty
   ;
 
 /* A number that must fit an int; out of range it is reported and kept. */
+/* A number where an int is expected: the lexer tells those outside the int
+   range apart, so only they are checked. */
 number: NUMBER
+  | big_number
+  ;
+
+big_number: BIGNUMBER
     {
       lefCheckIntRange($1);
       $$ = $1;
     }
+  ;
+
+/* A number taken as it is. */
+any_number: NUMBER
+  | BIGNUMBER
   ;
 
 on_off: K_ON { $$ = 1; }
@@ -863,7 +888,7 @@ unit_rule: K_TIME K_NANOSECONDS number ';'
     { if (lefCallbacks->UnitsCbk) lefData->units.setCurrent($3); }
   | K_VOLTAGE K_VOLTS number ';'
     { if (lefCallbacks->UnitsCbk) lefData->units.setVoltage($3); }
-  | K_FREQUENCY K_MEGAHERTZ NUMBER ';'
+  | K_FREQUENCY K_MEGAHERTZ any_number ';'
     { if (lefCallbacks->UnitsCbk) lefData->units.setFrequency($3); }
   | K_DATABASE K_MICRONS number ';'
     {
@@ -958,7 +983,7 @@ if_else: K_ELSE
   | '\n'
   ;
 
-expression: NUMBER
+expression: any_number
     { $$ = $1; }
   | expression '+' expression
     { $$ = $1 + $3; }
@@ -1033,7 +1058,22 @@ relop: K_LE { $$ = 3; }
 
 /* Shared pieces: a point with or without parentheses, an orientation code,
    an optional MASK number. */
-pt: number number
+pt: NUMBER NUMBER
+    {
+      $$.x = $1;
+      $$.y = $2;
+    }
+  | NUMBER big_number
+    {
+      $$.x = $1;
+      $$.y = $2;
+    }
+  | big_number NUMBER
+    {
+      $$.x = $1;
+      $$.y = $2;
+    }
+  | big_number big_number
     {
       $$.x = $1;
       $$.y = $2;
@@ -1101,7 +1141,7 @@ foreign_place: foreign_at
 
 /* PROPERTY name value pairs; the statement set the owner and name mode. */
 prop_pairs: %empty
-  | prop_pairs T_STRING NUMBER
+  | prop_pairs T_STRING any_number
     { lefAddProp($2, nullptr, $3); }
   | prop_pairs T_STRING QSTRING
     { lefAddProp($2, $3, 0.0); }
@@ -1409,7 +1449,7 @@ propdef_int_value: %empty
   ;
 
 propdef_real_value: %empty
-  | NUMBER
+  | any_number
     { if (lefCallbacks->PropCbk) lefData->prop.setNumber($1); }
   ;
 
@@ -1906,7 +1946,7 @@ pin_option: K_FOREIGN foreign_cell foreign_at ';'
       PIN_ANTENNA(1644, "ANTENNASIZE", "5.3 and earlier", lefAntennaOld(),
                   addAntennaSize($2, $3));
     }
-  | K_ANTENNAMETALAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAMETALAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1645, "ANTENNAMETALAREA", "5.3 and earlier", lefAntennaOld(),
                   addAntennaMetalArea($2, $3));
@@ -1916,42 +1956,42 @@ pin_option: K_FOREIGN foreign_cell foreign_at ';'
       PIN_ANTENNA(1646, "ANTENNAMETALLENGTH", "5.3 and earlier", lefAntennaOld(),
                   addAntennaMetalLength($2, $3));
     }
-  | K_ANTENNAPARTIALMETALAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAPARTIALMETALAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1647, "ANTENNAPARTIALMETALAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaPartialMetalArea($2, $3));
     }
-  | K_ANTENNAPARTIALMETALSIDEAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAPARTIALMETALSIDEAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1648, "ANTENNAPARTIALMETALSIDEAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaPartialMetalSideArea($2, $3));
     }
-  | K_ANTENNAPARTIALCUTAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAPARTIALCUTAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1649, "ANTENNAPARTIALCUTAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaPartialCutArea($2, $3));
     }
-  | K_ANTENNADIFFAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNADIFFAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1650, "ANTENNADIFFAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaDiffArea($2, $3));
     }
-  | K_ANTENNAGATEAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAGATEAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1651, "ANTENNAGATEAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaGateArea($2, $3));
     }
-  | K_ANTENNAMAXAREACAR NUMBER antenna_layer ';'
+  | K_ANTENNAMAXAREACAR any_number antenna_layer ';'
     {
       PIN_ANTENNA(1652, "ANTENNAMAXAREACAR", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaMaxAreaCar($2, $3));
     }
-  | K_ANTENNAMAXSIDEAREACAR NUMBER antenna_layer ';'
+  | K_ANTENNAMAXSIDEAREACAR any_number antenna_layer ';'
     {
       PIN_ANTENNA(1653, "ANTENNAMAXSIDEAREACAR", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaMaxSideAreaCar($2, $3));
     }
-  | K_ANTENNAMAXCUTCAR NUMBER antenna_layer ';'
+  | K_ANTENNAMAXCUTCAR any_number antenna_layer ';'
     {
       PIN_ANTENNA(1654, "ANTENNAMAXCUTCAR", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaMaxCutCar($2, $3));
@@ -3184,7 +3224,7 @@ antenna_size: K_INPUTPINANTENNASIZE number ';'
       }
       CALLBACK(InoutAntenna, $2);
     }
-  | K_ANTENNAINPUTGATEAREA NUMBER ';'
+  | K_ANTENNAINPUTGATEAREA any_number ';'
     {
       int problem = lefNewAntennaProblem();
       if (problem && LEF_GATED(AntennaInput)) {
@@ -3193,7 +3233,7 @@ antenna_size: K_INPUTPINANTENNASIZE number ';'
       }
       CALLBACK(AntennaInput, $2);
     }
-  | K_ANTENNAINOUTDIFFAREA NUMBER ';'
+  | K_ANTENNAINOUTDIFFAREA any_number ';'
     {
       int problem = lefNewAntennaProblem();
       if (problem && LEF_GATED(AntennaInout)) {
@@ -3202,7 +3242,7 @@ antenna_size: K_INPUTPINANTENNASIZE number ';'
       }
       CALLBACK(AntennaInout, $2);
     }
-  | K_ANTENNAOUTPUTDIFFAREA NUMBER ';'
+  | K_ANTENNAOUTPUTDIFFAREA any_number ';'
     {
       int problem = lefNewAntennaProblem();
       if (problem && LEF_GATED(AntennaOutput)) {
@@ -3295,7 +3335,7 @@ layer_option: K_TYPE layer_type ';'
       if (LAYER_STORE) lefData->layer.setWidth($2);
       lefData->layerState.hasWidth = 1;
     }
-  | K_AREA NUMBER ';'
+  | K_AREA any_number ';'
     {
       if (lefData->layerState.masterOverlap) LAYER_GATED(L1715);
       if (LAYER_STORE) lefData->layer.setArea($2);
@@ -3334,7 +3374,7 @@ layer_option: K_TYPE layer_type ';'
       if (!lefData->layerState.routing) LAYER_GATED(L1579);
       if (LAYER_STORE) lefData->layer.setMinwidth($2);
     }
-  | K_MINENCLOSEDAREA NUMBER
+  | K_MINENCLOSEDAREA any_number
     {
       if (lefData->versionNum < 5.5) LAYER_GATED(L1581);
       if (LAYER_STORE) lefData->layer.addMinenclosedarea($2);
@@ -3578,7 +3618,7 @@ layer_prop: T_STRING T_STRING
     { if (LAYER_STORE) lefLayerAddProp($1, $2); }
   | T_STRING QSTRING
     { if (LAYER_STORE) lefLayerAddProp($1, $2); }
-  | T_STRING NUMBER
+  | T_STRING any_number
     { if (LAYER_STORE) lefLayerAddNumProp($1, $2); }
   ;
 
@@ -3646,7 +3686,7 @@ layer_spacing_option: %empty
       if (LAYER_STORE) lefData->layer.setSpacingAdjacent(lefToInt($2), $4);
     }
     layer_spacing_except_pg
-  | K_AREA NUMBER
+  | K_AREA any_number
     {
       if (lefData->versionNum < 5.7)
         LAYER_ALWAYS(L1693);
@@ -3770,7 +3810,7 @@ layer_table_bare_numbers: layer_table_bare_number
   | layer_table_bare_numbers layer_table_bare_number
   ;
 
-layer_table_bare_number: NUMBER
+layer_table_bare_number: any_number
     { if (LAYER_STORE) lefData->layer.addNumber($1); }
   ;
 
