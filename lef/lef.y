@@ -489,7 +489,7 @@ bool lefGeomRect(int mask, lefPOINT low, lefPOINT high) {
 }
 
 %type <pt> pt
-%type <integer> orientation mask_opt mask via_kind maxviastack_range propdef_kind pin_oxide
+%type <integer> orientation mask_opt mask geometries via_kind maxviastack_range propdef_kind pin_oxide
 %type <string> macro_class pad_type core_type endcap_type pin_direction pin_use pin_shape
 %type <string> antenna_layer_opt antenna_layer
 /* ---- end VIA, MAXVIASTACK, PROPERTYDEFINITIONS, MACRO, PIN, OBS declarations ---- */
@@ -1783,21 +1783,21 @@ density_rects: %empty
   ;
 
 /* OBS: a list handed to the Obstruction callback; an empty OBS calls none. */
-macro_obs: obs_start K_END
+macro_obs: obs_start geometries K_END
     {
-      lefiFreeObj(lefData->macroState.geom);
-      lefData->macroState.doingGeom = 0;
-      lefData->macroState.layerSeen = 0;
-    }
-  | obs_start obs_geometries K_END
-    {
-      lefData->lefDumbMode = 0;
-      lefData->macroState.layerSeen = 0;
-      if (lefCallbacks->ObstructionCbk && lefData->macroState.geom) {
-        lefData->obstruction.setGeometries(lefData->macroState.geom);
-        lefData->macroState.geom = nullptr;
+      if (!$2) {
+        lefiFreeObj(lefData->macroState.geom);
         lefData->macroState.doingGeom = 0;
-        CALLBACK(Obstruction, &lefData->obstruction);
+        lefData->macroState.layerSeen = 0;
+      } else {
+        lefData->lefDumbMode = 0;
+        lefData->macroState.layerSeen = 0;
+        if (lefCallbacks->ObstructionCbk && lefData->macroState.geom) {
+          lefData->obstruction.setGeometries(lefData->macroState.geom);
+          lefData->macroState.geom = nullptr;
+          lefData->macroState.doingGeom = 0;
+          CALLBACK(Obstruction, &lefData->obstruction);
+        }
       }
     }
   ;
@@ -1808,10 +1808,6 @@ obs_start: K_OBS
       if (lefCallbacks->ObstructionCbk) lefStartGeometries();
       lefData->macroState.layerSeen = 0;
     }
-  ;
-
-obs_geometries: geometry
-  | obs_geometries geometry
   ;
 
 /* PIN: the Pin callback runs after the END name's check. */
@@ -2056,7 +2052,7 @@ antenna_layer: K_LAYER start_name T_STRING
   ;
 
 /* PORT: its geometries go to the pin at END. */
-pin_port: port_start port_class port_geometries K_END
+pin_port: port_start port_class geometries K_END
     {
       lefData->lefDumbMode = 0;
       lefData->macroState.layerSeen = 0;
@@ -2083,50 +2079,58 @@ port_class: %empty
     { if (lefData->macroState.doingGeom) lefData->macroState.geom->addClass($2); }
   ;
 
-port_geometries: %empty
-  | port_geometries geometry
-  ;
-
-/* Geometry statements of PORT and OBS. */
-geometry: geom_layer_start ';'
-  | geom_layer_start geom_layer_exceptpg ';'
-  | geom_layer_start geom_layer_rule ';'
-  | geom_layer_start geom_layer_exceptpg geom_layer_rule ';'
-  | K_WIDTH number ';'
-    { GEOM_SHAPE(0, true, addWidth($2)); }
-  | K_PATH mask_opt path_pts ';'
+/* Geometry statements of PORT and OBS, read as one list so that an item
+   takes one reduction; the value tells whether the list has any. */
+geometries: %empty
+    { $$ = 0; }
+  | geometries geom_layer_start ';'
+    { $$ = 1; }
+  | geometries geom_layer_start geom_layer_exceptpg ';'
+    { $$ = 1; }
+  | geometries geom_layer_start geom_layer_rule ';'
+    { $$ = 1; }
+  | geometries geom_layer_start geom_layer_exceptpg geom_layer_rule ';'
+    { $$ = 1; }
+  | geometries K_WIDTH number ';'
+    { $$ = 1; GEOM_SHAPE(0, true, addWidth($3)); }
+  | geometries K_PATH mask_opt path_pts ';'
     {
+      $$ = 1;
       lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addPath($2));
+      GEOM_SHAPE($3, true, addPath($3));
     }
-  | K_PATH mask_opt K_ITERATE path_pts geom_step ';'
+  | geometries K_PATH mask_opt K_ITERATE path_pts geom_step ';'
     {
+      $$ = 1;
       lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addPathIter($2));
+      GEOM_SHAPE($3, true, addPathIter($3));
     }
-  | K_RECT pt pt ';'
-    { if (lefGeomRect(0, $2, $3)) LEF_STOP(1); }
-  | K_RECT mask pt pt ';'
-    { if (lefGeomRect($2, $3, $4)) LEF_STOP(1); }
-  | K_RECT mask_opt K_ITERATE pt pt geom_step ';'
+  | geometries K_RECT pt pt ';'
+    { $$ = 1; if (lefGeomRect(0, $3, $4)) LEF_STOP(1); }
+  | geometries K_RECT mask pt pt ';'
+    { $$ = 1; if (lefGeomRect($3, $4, $5)) LEF_STOP(1); }
+  | geometries K_RECT mask_opt K_ITERATE pt pt geom_step ';'
     {
+      $$ = 1;
       lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addRectIter($2, $4.x, $4.y, $5.x, $5.y));
+      GEOM_SHAPE($3, true, addRectIter($3, $5.x, $5.y, $6.x, $6.y));
     }
-  | K_POLYGON mask_opt poly_pts ';'
+  | geometries K_POLYGON mask_opt poly_pts ';'
     {
+      $$ = 1;
       lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addPolygon($2));
+      GEOM_SHAPE($3, true, addPolygon($3));
     }
-  | K_POLYGON mask_opt K_ITERATE poly_pts geom_step ';'
+  | geometries K_POLYGON mask_opt K_ITERATE poly_pts geom_step ';'
     {
+      $$ = 1;
       lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addPolygonIter($2));
+      GEOM_SHAPE($3, true, addPolygonIter($3));
     }
-  | K_VIA mask_opt pt start_name T_STRING ';'
-    { GEOM_SHAPE($2, false, addVia($2, $3.x, $3.y, $5)); }
-  | K_VIA K_ITERATE mask_opt pt start_name T_STRING geom_step ';'
-    { GEOM_SHAPE($3, false, addViaIter($3, $4.x, $4.y, $6)); }
+  | geometries K_VIA mask_opt pt start_name T_STRING ';'
+    { $$ = 1; GEOM_SHAPE($3, false, addVia($3, $4.x, $4.y, $6)); }
+  | geometries K_VIA K_ITERATE mask_opt pt start_name T_STRING geom_step ';'
+    { $$ = 1; GEOM_SHAPE($4, false, addViaIter($4, $5.x, $5.y, $7)); }
   ;
 
 geom_layer_start: K_LAYER start_name T_STRING

@@ -443,15 +443,10 @@ bool wordInBlock() {
   return true;
 }
 
-// One raw word, newline or quoted string into the current token buffer.
-bool GetToken() {
+// The general path, one character at a time; kept out of line so that the
+// common path stays small.
+__attribute__((noinline)) bool GetTokenSlow() {
   lefrData* d = lefData;
-  d->tokenCount++;
-  d->hasNonAscii = 0;
-  d->tokenLength = -1;
-  if (d->input_level >= 0 && GetTokenFromStack()) return true;
-  if (wordInBlock()) return true;
-
   int c;
   do {
     skipBlanksInBlock();
@@ -487,6 +482,16 @@ bool GetToken() {
   *out = '\0';
   if (c != EOF) UNlefGetc(static_cast<char>(c));
   return true;
+}
+
+// One raw word, newline or quoted string into the current token buffer.
+inline bool GetToken() {
+  lefrData* d = lefData;
+  d->tokenCount++;
+  d->hasNonAscii = 0;
+  d->tokenLength = -1;
+  if (d->input_level >= 0 && GetTokenFromStack()) return true;
+  return wordInBlock() || GetTokenSlow();
 }
 
 // Skips a comment; false at the end of input.
