@@ -684,18 +684,17 @@ bool toNumber(const char* tok, double* value) {
   const char* p = tok;
   bool negative = *p == '-';
   if (negative) p++;
-  long long mantissa = 0;
-  int digits = 0, fraction = 0;
-  bool point = false;
-  for (; *p; p++) {
-    if (isDigit(static_cast<unsigned char>(*p))) {
-      if (++digits <= 15) mantissa = mantissa * 10 + (*p - '0');
-      fraction += point;
-    } else if (*p == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
+  // Digits past the 15th wrap the mantissa, but then strtod decides.
+  unsigned long long mantissa = 0;
+  const char* start = p;
+  for (; isDigit(static_cast<unsigned char>(*p)); p++) mantissa = mantissa * 10 + (*p - '0');
+  long digits = p - start;
+  long fraction = 0;
+  if (*p == '.') {
+    start = ++p;
+    for (; isDigit(static_cast<unsigned char>(*p)); p++) mantissa = mantissa * 10 + (*p - '0');
+    fraction = p - start;
+    digits += fraction;
   }
   if (*p == '\0' && digits > 0 && digits <= 15) {
     double v = static_cast<double>(mantissa);
