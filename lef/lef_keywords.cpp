@@ -404,7 +404,7 @@ const struct ByteClasses {
 // (the block's end, pushed texts, carriage returns, quotes, newline tokens,
 // a word longer than the token buffers) is left to the general path, from
 // where this one stopped.
-bool wordInBlock() {
+inline __attribute__((always_inline)) bool wordInBlock() {
   lefrData* d = lefData;
   if (d->input_level >= 0) return false;
   const char* p = d->next;
@@ -811,7 +811,10 @@ const char* lef_kywd(int token) {
   return "bogus";
 }
 
-int lefsublex() {
+namespace {
+
+// The token function's body, inlined into lefyylex.
+inline __attribute__((always_inline)) int sublex() {
   lefrData* d = lefData;
   lefrData* p = lefData;
   // The previous token is kept by swapping buffers (both have the same
@@ -916,8 +919,12 @@ int lefsublex() {
   return code;
 }
 
+}  // namespace
+
+int lefsublex() { return sublex(); }
+
 int lefyylex() {
-  int token = lefsublex();
+  int token = sublex();
   if (lefData->debug[13]) {
     if (token == 0)
       printf("yylex NIL");
