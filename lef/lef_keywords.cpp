@@ -678,7 +678,7 @@ bool startsNumber(const char* tok) {
 // strtod of the whole token; false when strtod would stop early. Plain
 // decimals of up to 15 digits are exact as integer over power of ten, which
 // one division rounds as strtod does; anything else goes to strtod.
-bool toNumber(const char* tok, double* value) {
+inline __attribute__((always_inline)) bool toNumber(const char* tok, double* value) {
   static const double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   const char* p = tok;
