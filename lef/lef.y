@@ -459,11 +459,11 @@ lefShapeCheck lefCheckShape(int mask, bool needsLayer) {
 }
 
 // RECT of a PORT or OBS; true when the errors have passed their limit.
-bool lefGeomRect(int mask, lefPOINT low, lefPOINT high) {
+bool lefGeomRect(int mask, double xl, double yl, double xh, double yh) {
   lefData->macroState.portShape = 2;
   switch (lefCheckShape(mask, true)) {
     case kShapeStore:
-      lefData->macroState.geom->addRect(mask, low.x, low.y, high.x, high.y);
+      lefData->macroState.geom->addRect(mask, xl, yl, xh, yh);
       return false;
     case kShapeError:
       return lefTooManyErrors();
@@ -488,7 +488,7 @@ bool lefGeomRect(int mask, lefPOINT low, lefPOINT high) {
   } while (0)
 }
 
-%type <pt> pt
+%type <pt> pt pt_other
 %type <integer> orientation mask_opt mask geometries via_kind maxviastack_range propdef_kind pin_oxide
 %type <string> macro_class pad_type core_type endcap_type pin_direction pin_use pin_shape
 %type <string> antenna_layer_opt antenna_layer
@@ -1063,7 +1063,12 @@ pt: NUMBER NUMBER
       $$.x = $1;
       $$.y = $2;
     }
-  | NUMBER big_number
+  | pt_other
+  ;
+
+/* A point other than two plain numbers; a RECT of PORT or OBS takes plain
+   numbers directly. */
+pt_other: NUMBER big_number
     {
       $$.x = $1;
       $$.y = $2;
@@ -2105,10 +2110,36 @@ geometries: %empty
       lefData->macroState.portShape = 2;
       GEOM_SHAPE($3, true, addPathIter($3));
     }
-  | geometries K_RECT pt pt ';'
-    { $$ = 1; if (lefGeomRect(0, $3, $4)) LEF_STOP(1); }
-  | geometries K_RECT mask pt pt ';'
-    { $$ = 1; if (lefGeomRect($3, $4, $5)) LEF_STOP(1); }
+  | geometries K_RECT NUMBER NUMBER NUMBER NUMBER ';'
+    {
+      $$ = 1;
+      if (lefGeomRect(0, $3, $4, $5, $6)) LEF_STOP(1);
+    }
+  | geometries K_RECT NUMBER NUMBER pt_other ';'
+    {
+      $$ = 1;
+      if (lefGeomRect(0, $3, $4, $5.x, $5.y)) LEF_STOP(1);
+    }
+  | geometries K_RECT pt_other pt ';'
+    {
+      $$ = 1;
+      if (lefGeomRect(0, $3.x, $3.y, $4.x, $4.y)) LEF_STOP(1);
+    }
+  | geometries K_RECT mask NUMBER NUMBER NUMBER NUMBER ';'
+    {
+      $$ = 1;
+      if (lefGeomRect($3, $4, $5, $6, $7)) LEF_STOP(1);
+    }
+  | geometries K_RECT mask NUMBER NUMBER pt_other ';'
+    {
+      $$ = 1;
+      if (lefGeomRect($3, $4, $5, $6.x, $6.y)) LEF_STOP(1);
+    }
+  | geometries K_RECT mask pt_other pt ';'
+    {
+      $$ = 1;
+      if (lefGeomRect($3, $4.x, $4.y, $5.x, $5.y)) LEF_STOP(1);
+    }
   | geometries K_RECT mask_opt K_ITERATE pt pt geom_step ';'
     {
       $$ = 1;
