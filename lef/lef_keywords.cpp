@@ -400,7 +400,7 @@ const struct ByteClasses {
 
 // A plain word that ends inside the block, read in one pass: blanks and
 // newlines before it are skipped as lefGetc would, the word's end is found
-// by a table lookup per byte and its text copied at once. Everything else
+// eight bytes at a time and its text copied at once. Everything else
 // (the block's end, pushed texts, carriage returns, quotes, newline tokens,
 // a word longer than the token buffers) is left to the general path, from
 // where this one stopped.
