@@ -1,7 +1,8 @@
 // Reads one LEF file with every callback registered and prints the
 // throughput and the peak memory.
 //   bench_lef_read FILE.lef
-// A large library comes from /work/shared/tools/gen_design.py (NAME.input.lef).
+// A large cell library comes from bench/make_cell_lef.py, which repeats the
+// macros of a real one (100 MB by default).
 #include <sys/resource.h>
 #include <sys/stat.h>
 

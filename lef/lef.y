@@ -187,10 +187,24 @@ const char* const kBeforeUnits =
 
 /* @LEF_TOKENS@ */
 
-%type <string> T_STRING QSTRING
-%type <dval> NUMBER
+%code {
+// The parser's token function: the lexer's numbers outside the int range
+// come as BIGNUMBER, so that only they take the int check.
+int lefGrammarToken() {
+  int token = lefyylex();
+  if (token != NUMBER) return token;
+  double value = lefyylval.dval;
+  return value >= lefData->leflVal && value <= lefData->lefrVal ? NUMBER : BIGNUMBER;
+}
 
-%type <dval> number expression
+#undef yylex
+#define yylex lefGrammarToken
+}
+
+%type <string> T_STRING QSTRING
+%type <dval> NUMBER BIGNUMBER
+
+%type <dval> number big_number any_number expression
 %type <integer> b_expr relop on_off minspacing_kind
 %type <string> s_expr def_name clearance_kind
 
@@ -444,6 +458,21 @@ lefShapeCheck lefCheckShape(int mask, bool needsLayer) {
   return kShapeStore;
 }
 
+// RECT of a PORT or OBS; true when the errors have passed their limit.
+bool lefGeomRect(int mask, double xl, double yl, double xh, double yh) {
+  lefData->macroState.portShape = 2;
+  switch (lefCheckShape(mask, true)) {
+    case kShapeStore:
+      lefData->macroState.geom->addRect(mask, xl, yl, xh, yh);
+      return false;
+    case kShapeError:
+      return lefTooManyErrors();
+    case kShapeDrop:
+      break;
+  }
+  return false;
+}
+
 #define GEOM_SHAPE(mask, needsLayer, store)              \
   do {                                                   \
     switch (lefCheckShape(mask, needsLayer)) {           \
@@ -459,8 +488,8 @@ lefShapeCheck lefCheckShape(int mask, bool needsLayer) {
   } while (0)
 }
 
-%type <pt> pt
-%type <integer> orientation mask_opt via_kind maxviastack_range propdef_kind pin_oxide
+%type <pt> pt pt_other
+%type <integer> orientation mask_opt mask geometries via_kind maxviastack_range propdef_kind pin_oxide
 %type <string> macro_class pad_type core_type endcap_type pin_direction pin_use pin_shape
 %type <string> antenna_layer_opt antenna_layer
 /* ---- end VIA, MAXVIASTACK, PROPERTYDEFINITIONS, MACRO, PIN, OBS declarations ---- */
@@ -669,11 +698,22 @@ start_def: %empty
   ;
 
 /* A number that must fit an int; out of range it is reported and kept. */
+/* A number where an int is expected: the lexer tells those outside the int
+   range apart, so only they are checked. */
 number: NUMBER
+  | big_number
+  ;
+
+big_number: BIGNUMBER
     {
       lefCheckIntRange($1);
       $$ = $1;
     }
+  ;
+
+/* A number taken as it is. */
+any_number: NUMBER
+  | BIGNUMBER
   ;
 
 on_off: K_ON { $$ = 1; }
@@ -848,7 +888,7 @@ unit_rule: K_TIME K_NANOSECONDS number ';'
     { if (lefCallbacks->UnitsCbk) lefData->units.setCurrent($3); }
   | K_VOLTAGE K_VOLTS number ';'
     { if (lefCallbacks->UnitsCbk) lefData->units.setVoltage($3); }
-  | K_FREQUENCY K_MEGAHERTZ NUMBER ';'
+  | K_FREQUENCY K_MEGAHERTZ any_number ';'
     { if (lefCallbacks->UnitsCbk) lefData->units.setFrequency($3); }
   | K_DATABASE K_MICRONS number ';'
     {
@@ -943,7 +983,7 @@ if_else: K_ELSE
   | '\n'
   ;
 
-expression: NUMBER
+expression: any_number
     { $$ = $1; }
   | expression '+' expression
     { $$ = $1 + $3; }
@@ -1018,7 +1058,27 @@ relop: K_LE { $$ = 3; }
 
 /* Shared pieces: a point with or without parentheses, an orientation code,
    an optional MASK number. */
-pt: number number
+pt: NUMBER NUMBER
+    {
+      $$.x = $1;
+      $$.y = $2;
+    }
+  | pt_other
+  ;
+
+/* A point other than two plain numbers; a RECT of PORT or OBS takes plain
+   numbers directly. */
+pt_other: NUMBER big_number
+    {
+      $$.x = $1;
+      $$.y = $2;
+    }
+  | big_number NUMBER
+    {
+      $$.x = $1;
+      $$.y = $2;
+    }
+  | big_number big_number
     {
       $$.x = $1;
       $$.y = $2;
@@ -1050,7 +1110,10 @@ orientation: K_N { $$ = 0; }
 
 mask_opt: %empty
     { $$ = 0; }
-  | K_MASK number
+  | mask
+  ;
+
+mask: K_MASK number
     { $$ = lefToInt($2); }
   ;
 
@@ -1083,7 +1146,7 @@ foreign_place: foreign_at
 
 /* PROPERTY name value pairs; the statement set the owner and name mode. */
 prop_pairs: %empty
-  | prop_pairs T_STRING NUMBER
+  | prop_pairs T_STRING any_number
     { lefAddProp($2, nullptr, $3); }
   | prop_pairs T_STRING QSTRING
     { lefAddProp($2, $3, 0.0); }
@@ -1391,7 +1454,7 @@ propdef_int_value: %empty
   ;
 
 propdef_real_value: %empty
-  | NUMBER
+  | any_number
     { if (lefCallbacks->PropCbk) lefData->prop.setNumber($1); }
   ;
 
@@ -1725,21 +1788,21 @@ density_rects: %empty
   ;
 
 /* OBS: a list handed to the Obstruction callback; an empty OBS calls none. */
-macro_obs: obs_start K_END
+macro_obs: obs_start geometries K_END
     {
-      lefiFreeObj(lefData->macroState.geom);
-      lefData->macroState.doingGeom = 0;
-      lefData->macroState.layerSeen = 0;
-    }
-  | obs_start obs_geometries K_END
-    {
-      lefData->lefDumbMode = 0;
-      lefData->macroState.layerSeen = 0;
-      if (lefCallbacks->ObstructionCbk && lefData->macroState.geom) {
-        lefData->obstruction.setGeometries(lefData->macroState.geom);
-        lefData->macroState.geom = nullptr;
+      if (!$2) {
+        lefiFreeObj(lefData->macroState.geom);
         lefData->macroState.doingGeom = 0;
-        CALLBACK(Obstruction, &lefData->obstruction);
+        lefData->macroState.layerSeen = 0;
+      } else {
+        lefData->lefDumbMode = 0;
+        lefData->macroState.layerSeen = 0;
+        if (lefCallbacks->ObstructionCbk && lefData->macroState.geom) {
+          lefData->obstruction.setGeometries(lefData->macroState.geom);
+          lefData->macroState.geom = nullptr;
+          lefData->macroState.doingGeom = 0;
+          CALLBACK(Obstruction, &lefData->obstruction);
+        }
       }
     }
   ;
@@ -1750,10 +1813,6 @@ obs_start: K_OBS
       if (lefCallbacks->ObstructionCbk) lefStartGeometries();
       lefData->macroState.layerSeen = 0;
     }
-  ;
-
-obs_geometries: geometry
-  | obs_geometries geometry
   ;
 
 /* PIN: the Pin callback runs after the END name's check. */
@@ -1888,7 +1947,7 @@ pin_option: K_FOREIGN foreign_cell foreign_at ';'
       PIN_ANTENNA(1644, "ANTENNASIZE", "5.3 and earlier", lefAntennaOld(),
                   addAntennaSize($2, $3));
     }
-  | K_ANTENNAMETALAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAMETALAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1645, "ANTENNAMETALAREA", "5.3 and earlier", lefAntennaOld(),
                   addAntennaMetalArea($2, $3));
@@ -1898,42 +1957,42 @@ pin_option: K_FOREIGN foreign_cell foreign_at ';'
       PIN_ANTENNA(1646, "ANTENNAMETALLENGTH", "5.3 and earlier", lefAntennaOld(),
                   addAntennaMetalLength($2, $3));
     }
-  | K_ANTENNAPARTIALMETALAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAPARTIALMETALAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1647, "ANTENNAPARTIALMETALAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaPartialMetalArea($2, $3));
     }
-  | K_ANTENNAPARTIALMETALSIDEAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAPARTIALMETALSIDEAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1648, "ANTENNAPARTIALMETALSIDEAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaPartialMetalSideArea($2, $3));
     }
-  | K_ANTENNAPARTIALCUTAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAPARTIALCUTAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1649, "ANTENNAPARTIALCUTAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaPartialCutArea($2, $3));
     }
-  | K_ANTENNADIFFAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNADIFFAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1650, "ANTENNADIFFAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaDiffArea($2, $3));
     }
-  | K_ANTENNAGATEAREA NUMBER antenna_layer_opt ';'
+  | K_ANTENNAGATEAREA any_number antenna_layer_opt ';'
     {
       PIN_ANTENNA(1651, "ANTENNAGATEAREA", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaGateArea($2, $3));
     }
-  | K_ANTENNAMAXAREACAR NUMBER antenna_layer ';'
+  | K_ANTENNAMAXAREACAR any_number antenna_layer ';'
     {
       PIN_ANTENNA(1652, "ANTENNAMAXAREACAR", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaMaxAreaCar($2, $3));
     }
-  | K_ANTENNAMAXSIDEAREACAR NUMBER antenna_layer ';'
+  | K_ANTENNAMAXSIDEAREACAR any_number antenna_layer ';'
     {
       PIN_ANTENNA(1653, "ANTENNAMAXSIDEAREACAR", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaMaxSideAreaCar($2, $3));
     }
-  | K_ANTENNAMAXCUTCAR NUMBER antenna_layer ';'
+  | K_ANTENNAMAXCUTCAR any_number antenna_layer ';'
     {
       PIN_ANTENNA(1654, "ANTENNAMAXCUTCAR", "5.4 and later", lefAntennaNew(5.4),
                   addAntennaMaxCutCar($2, $3));
@@ -1998,7 +2057,7 @@ antenna_layer: K_LAYER start_name T_STRING
   ;
 
 /* PORT: its geometries go to the pin at END. */
-pin_port: port_start port_class port_geometries K_END
+pin_port: port_start port_class geometries K_END
     {
       lefData->lefDumbMode = 0;
       lefData->macroState.layerSeen = 0;
@@ -2025,57 +2084,91 @@ port_class: %empty
     { if (lefData->macroState.doingGeom) lefData->macroState.geom->addClass($2); }
   ;
 
-port_geometries: %empty
-  | port_geometries geometry
+/* Geometry statements of PORT and OBS, read as one list so that an item
+   takes one reduction; the value tells whether the list has any. */
+geometries: %empty
+    { $$ = 0; }
+  | geometries geom_layer_start ';'
+    { $$ = 1; }
+  | geometries geom_layer_start geom_layer_exceptpg ';'
+    { $$ = 1; }
+  | geometries geom_layer_start geom_layer_rule ';'
+    { $$ = 1; }
+  | geometries geom_layer_start geom_layer_exceptpg geom_layer_rule ';'
+    { $$ = 1; }
+  | geometries K_WIDTH number ';'
+    { $$ = 1; GEOM_SHAPE(0, true, addWidth($3)); }
+  | geometries K_PATH mask_opt path_pts ';'
+    {
+      $$ = 1;
+      lefData->macroState.portShape = 2;
+      GEOM_SHAPE($3, true, addPath($3));
+    }
+  | geometries K_PATH mask_opt K_ITERATE path_pts geom_step ';'
+    {
+      $$ = 1;
+      lefData->macroState.portShape = 2;
+      GEOM_SHAPE($3, true, addPathIter($3));
+    }
+  | geometries K_RECT NUMBER NUMBER NUMBER NUMBER ';'
+    {
+      $$ = 1;
+      if (lefGeomRect(0, $3, $4, $5, $6)) LEF_STOP(1);
+    }
+  | geometries K_RECT NUMBER NUMBER pt_other ';'
+    {
+      $$ = 1;
+      if (lefGeomRect(0, $3, $4, $5.x, $5.y)) LEF_STOP(1);
+    }
+  | geometries K_RECT pt_other pt ';'
+    {
+      $$ = 1;
+      if (lefGeomRect(0, $3.x, $3.y, $4.x, $4.y)) LEF_STOP(1);
+    }
+  | geometries K_RECT mask NUMBER NUMBER NUMBER NUMBER ';'
+    {
+      $$ = 1;
+      if (lefGeomRect($3, $4, $5, $6, $7)) LEF_STOP(1);
+    }
+  | geometries K_RECT mask NUMBER NUMBER pt_other ';'
+    {
+      $$ = 1;
+      if (lefGeomRect($3, $4, $5, $6.x, $6.y)) LEF_STOP(1);
+    }
+  | geometries K_RECT mask pt_other pt ';'
+    {
+      $$ = 1;
+      if (lefGeomRect($3, $4.x, $4.y, $5.x, $5.y)) LEF_STOP(1);
+    }
+  | geometries K_RECT mask_opt K_ITERATE pt pt geom_step ';'
+    {
+      $$ = 1;
+      lefData->macroState.portShape = 2;
+      GEOM_SHAPE($3, true, addRectIter($3, $5.x, $5.y, $6.x, $6.y));
+    }
+  | geometries K_POLYGON mask_opt poly_pts ';'
+    {
+      $$ = 1;
+      lefData->macroState.portShape = 2;
+      GEOM_SHAPE($3, true, addPolygon($3));
+    }
+  | geometries K_POLYGON mask_opt K_ITERATE poly_pts geom_step ';'
+    {
+      $$ = 1;
+      lefData->macroState.portShape = 2;
+      GEOM_SHAPE($3, true, addPolygonIter($3));
+    }
+  | geometries K_VIA mask_opt pt start_name T_STRING ';'
+    { $$ = 1; GEOM_SHAPE($3, false, addVia($3, $4.x, $4.y, $6)); }
+  | geometries K_VIA K_ITERATE mask_opt pt start_name T_STRING geom_step ';'
+    { $$ = 1; GEOM_SHAPE($4, false, addViaIter($4, $5.x, $5.y, $7)); }
   ;
 
-/* Geometry statements of PORT and OBS. */
-geometry: geom_layer
-  | K_WIDTH number ';'
-    { GEOM_SHAPE(0, true, addWidth($2)); }
-  | K_PATH mask_opt path_pts ';'
-    {
-      lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addPath($2));
-    }
-  | K_PATH mask_opt K_ITERATE path_pts geom_step ';'
-    {
-      lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addPathIter($2));
-    }
-  | K_RECT mask_opt pt pt ';'
-    {
-      lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addRect($2, $3.x, $3.y, $4.x, $4.y));
-    }
-  | K_RECT mask_opt K_ITERATE pt pt geom_step ';'
-    {
-      lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addRectIter($2, $4.x, $4.y, $5.x, $5.y));
-    }
-  | K_POLYGON mask_opt poly_pts ';'
-    {
-      lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addPolygon($2));
-    }
-  | K_POLYGON mask_opt K_ITERATE poly_pts geom_step ';'
-    {
-      lefData->macroState.portShape = 2;
-      GEOM_SHAPE($2, true, addPolygonIter($2));
-    }
-  | K_VIA mask_opt pt start_name T_STRING ';'
-    { GEOM_SHAPE($2, false, addVia($2, $3.x, $3.y, $5)); }
-  | K_VIA K_ITERATE mask_opt pt start_name T_STRING geom_step ';'
-    { GEOM_SHAPE($3, false, addViaIter($3, $4.x, $4.y, $6)); }
-  ;
-
-geom_layer: K_LAYER start_name T_STRING
+geom_layer_start: K_LAYER start_name T_STRING
     { lefGeomLayer($3); }
-    geom_layer_exceptpg geom_layer_rule ';'
   ;
 
-geom_layer_exceptpg: %empty
-  | K_EXCEPTPGNET
+geom_layer_exceptpg: K_EXCEPTPGNET
     {
       if (lefData->versionNum >= 5.7) {
         if (lefData->macroState.doingGeom) lefData->macroState.geom->addLayerExceptPgNet();
@@ -2089,8 +2182,7 @@ geom_layer_exceptpg: %empty
     }
   ;
 
-geom_layer_rule: %empty
-  | K_SPACING number
+geom_layer_rule: K_SPACING number
     {
       if (lefData->macroState.doingGeom) {
         if (zeroOrGt($2)) {
@@ -3167,7 +3259,7 @@ antenna_size: K_INPUTPINANTENNASIZE number ';'
       }
       CALLBACK(InoutAntenna, $2);
     }
-  | K_ANTENNAINPUTGATEAREA NUMBER ';'
+  | K_ANTENNAINPUTGATEAREA any_number ';'
     {
       int problem = lefNewAntennaProblem();
       if (problem && LEF_GATED(AntennaInput)) {
@@ -3176,7 +3268,7 @@ antenna_size: K_INPUTPINANTENNASIZE number ';'
       }
       CALLBACK(AntennaInput, $2);
     }
-  | K_ANTENNAINOUTDIFFAREA NUMBER ';'
+  | K_ANTENNAINOUTDIFFAREA any_number ';'
     {
       int problem = lefNewAntennaProblem();
       if (problem && LEF_GATED(AntennaInout)) {
@@ -3185,7 +3277,7 @@ antenna_size: K_INPUTPINANTENNASIZE number ';'
       }
       CALLBACK(AntennaInout, $2);
     }
-  | K_ANTENNAOUTPUTDIFFAREA NUMBER ';'
+  | K_ANTENNAOUTPUTDIFFAREA any_number ';'
     {
       int problem = lefNewAntennaProblem();
       if (problem && LEF_GATED(AntennaOutput)) {
@@ -3278,7 +3370,7 @@ layer_option: K_TYPE layer_type ';'
       if (LAYER_STORE) lefData->layer.setWidth($2);
       lefData->layerState.hasWidth = 1;
     }
-  | K_AREA NUMBER ';'
+  | K_AREA any_number ';'
     {
       if (lefData->layerState.masterOverlap) LAYER_GATED(L1715);
       if (LAYER_STORE) lefData->layer.setArea($2);
@@ -3317,7 +3409,7 @@ layer_option: K_TYPE layer_type ';'
       if (!lefData->layerState.routing) LAYER_GATED(L1579);
       if (LAYER_STORE) lefData->layer.setMinwidth($2);
     }
-  | K_MINENCLOSEDAREA NUMBER
+  | K_MINENCLOSEDAREA any_number
     {
       if (lefData->versionNum < 5.5) LAYER_GATED(L1581);
       if (LAYER_STORE) lefData->layer.addMinenclosedarea($2);
@@ -3561,7 +3653,7 @@ layer_prop: T_STRING T_STRING
     { if (LAYER_STORE) lefLayerAddProp($1, $2); }
   | T_STRING QSTRING
     { if (LAYER_STORE) lefLayerAddProp($1, $2); }
-  | T_STRING NUMBER
+  | T_STRING any_number
     { if (LAYER_STORE) lefLayerAddNumProp($1, $2); }
   ;
 
@@ -3629,7 +3721,7 @@ layer_spacing_option: %empty
       if (LAYER_STORE) lefData->layer.setSpacingAdjacent(lefToInt($2), $4);
     }
     layer_spacing_except_pg
-  | K_AREA NUMBER
+  | K_AREA any_number
     {
       if (lefData->versionNum < 5.7)
         LAYER_ALWAYS(L1693);
@@ -3753,7 +3845,7 @@ layer_table_bare_numbers: layer_table_bare_number
   | layer_table_bare_numbers layer_table_bare_number
   ;
 
-layer_table_bare_number: NUMBER
+layer_table_bare_number: any_number
     { if (LAYER_STORE) lefData->layer.addNumber($1); }
   ;
 

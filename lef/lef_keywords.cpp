@@ -3,11 +3,12 @@
 #include "lef/lef_keywords.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "lef/crypt.h"
 #include "lef/lefiDebug.h"
@@ -39,13 +40,114 @@ inline bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 // Bytes no token may hold: non-ASCII, and NUL, which would end the token's text early.
 inline bool isInvalid(int c) { return c == 0 || c > 127; }
 
-// Copies the text upper-cased; returns its length.
-size_t lefuc_array(const char* source, char* dest) {
-  const char* start = source;
-  while (*source) *dest++ = upperChar(*source++);
-  *dest = '\0';
-  return source - start;
+// Eight bytes at a time: the scans below take a word of eight characters
+// where at least eight are left, and find the byte that needs a closer look.
+#if defined(__GNUC__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+const bool kWordScan = true;
+inline int firstFlagged(uint64_t flags) { return flags ? __builtin_ctzll(flags) / 8 : 8; }
+#else
+const bool kWordScan = false;
+inline int firstFlagged(uint64_t) { return 0; }
+#endif
+const uint64_t kOnes = 0x0101010101010101ull;
+const uint64_t kHighBits = kOnes * 0x80;
+
+inline uint64_t load8(const char* p) {
+  uint64_t x;
+  memcpy(&x, p, sizeof x);
+  return x;
 }
+
+// Index of the first byte that is not a space, 8 if none.
+inline int firstNonSpace(const char* p) { return firstFlagged(load8(p) ^ (kOnes * ' ')); }
+
+// Index of the first byte below '!' or above 127, 8 if none. A borrow only
+// reaches bytes after a flagged one, so the first flag is exact.
+inline int firstSpecial(const char* p) {
+  uint64_t x = load8(p);
+  return firstFlagged((((x - kOnes * '!') & ~x) | x) & kHighBits);
+}
+
+// The eight ASCII bytes with a-z upper-cased.
+inline uint64_t upper8(uint64_t x) {
+  uint64_t low7 = x & ~kHighBits;
+  uint64_t atLeastA = low7 + kOnes * (0x80 - 'a');
+  uint64_t aboveZ = low7 + kOnes * (0x80 - 'z' - 1);
+  return x ^ ((atLeastA & ~aboveZ & ~x & kHighBits) >> 2);
+}
+
+// Whether the word upper-cased is the upper-case text.
+bool sameUpper(const char* word, const char* text, size_t length) {
+  for (size_t i = 0; i < length; i++)
+    if (upperChar(word[i]) != text[i]) return false;
+  return true;
+}
+
+// The upper-case keywords of the token table by length and first letter: a
+// word is compared with the few of its length and letter, not hashed. Only
+// upper-case spellings can match a word upper-cased.
+class KeywordIndex {
+ public:
+  KeywordIndex() {
+#define LEF_KEYWORD(name, text, code, debugName) \
+  static_assert(sizeof(text) < kMaxLength, "keyword too long"); \
+  add(text, code);
+#define LEF_KEYWORD_ALIAS(text, name) \
+  static_assert(sizeof(text) < kMaxLength, "keyword too long"); \
+  add(text, name);
+#include "lef/lef_tokens.def"
+  }
+
+  // The keyword code of the word, 0 if it is none. The word's buffer must
+  // hold kMaxLength bytes: the comparison reads whole words of it.
+  int find(const char* word, size_t length) const {
+    int slot = slotOf(word[0]);
+    if (length >= kMaxLength || slot < 0) return 0;
+    for (const Entry& e : buckets_[length][slot])
+      if (kWordScan ? sameUpper8(word, e.text, length) : sameUpper(word, e.text, length))
+        return e.code;
+    return 0;
+  }
+
+  static const size_t kMaxLength = 32;
+
+ private:
+  struct Entry {
+    char text[kMaxLength];  // padded with zeros
+    int code;
+  };
+
+  static bool sameUpper8(const char* word, const char* text, size_t length) {
+    for (size_t i = 0; i < length; i += 8) {
+      uint64_t keep = length - i >= 8 ? ~0ull : (1ull << (8 * (length - i))) - 1;
+      if ((upper8(load8(word + i)) ^ load8(text + i)) & keep) return false;
+    }
+    return true;
+  }
+
+  static int slotOf(char c) {
+    c = upperChar(c);
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    return c == '&' ? 26 : c == '_' ? 27 : -1;
+  }
+
+  void add(const char* text, int code) {
+    size_t length = strlen(text);
+    for (size_t i = 0; i < length; i++)
+      if (upperChar(text[i]) != text[i]) return;
+    int slot = slotOf(text[0]);
+    if (length == 0 || slot < 0) return;
+    Entry e = {};
+    memcpy(e.text, text, length);
+    e.code = code;
+    buckets_[length][slot].push_back(e);
+  }
+
+  std::vector<Entry> buckets_[kMaxLength][28];
+};
+
+const KeywordIndex kKeywords;
+static_assert(kLefTokenBufSize >= KeywordIndex::kMaxLength, "token buffer too short");
 
 // Names that start with '&' are looked up upper-cased, so they are stored
 // that way whatever the case sensitivity.
@@ -157,7 +259,7 @@ void tokenTooLong() {
   d->input_level = -1;
 }
 
-// Doubles the three token buffers, up to kLefMaxToken bytes of text; returns
+// Doubles the two token buffers, up to kLefMaxToken bytes of text; returns
 // the write position in the new current buffer. Past that size the token is
 // dropped: the position steps back so the caller's write stays inside.
 char* growTokenBuffers(char* pos) {
@@ -171,7 +273,6 @@ char* growTokenBuffers(char* pos) {
   d->tokenSize = d->tokenSize > kLefMaxToken / 2 ? kLefMaxToken + 1 : d->tokenSize * 2;
   d->currentToken = static_cast<char*>(checkedRealloc(d->currentToken, d->tokenSize, true));
   d->prevToken = static_cast<char*>(checkedRealloc(d->prevToken, d->tokenSize, true));
-  d->upperToken = static_cast<char*>(checkedRealloc(d->upperToken, d->tokenSize, true));
   return d->currentToken + used;
 }
 
@@ -284,13 +385,68 @@ char* copyWordInBlock(char* out, bool shift) {
   return out;
 }
 
-// One raw word, newline or quoted string into the current token buffer.
-bool GetToken() {
-  lefrData* d = lefData;
-  d->tokenCount++;
-  d->hasNonAscii = 0;
-  if (d->input_level >= 0 && GetTokenFromStack()) return true;
+// Bytes a word stops at, or that the block scan leaves to lefGetc.
+const struct ByteClasses {
+  unsigned char of[256];
+  ByteClasses() : of() {
+    of[static_cast<unsigned char>(' ')] = of[static_cast<unsigned char>('\t')] = kEndsWord;
+    of[static_cast<unsigned char>('\n')] = of[static_cast<unsigned char>('\r')] = kEndsWord;
+    of[0] = kInvalid;
+    for (int c = 128; c < 256; c++) of[c] = kInvalid;
+  }
+  static const unsigned char kEndsWord = 1;
+  static const unsigned char kInvalid = 2;
+} kByteClass;
 
+// A plain word that ends inside the block, read in one pass: blanks and
+// newlines before it are skipped as lefGetc would, the word's end is found
+// eight bytes at a time and its text copied at once. Everything else
+// (the block's end, pushed texts, carriage returns, quotes, newline tokens,
+// a word longer than the token buffers) is left to the general path, from
+// where this one stopped.
+inline __attribute__((always_inline)) bool wordInBlock() {
+  lefrData* d = lefData;
+  if (d->input_level >= 0) return false;
+  const char* p = d->next;
+  const char* end = d->end;
+  for (;;) {
+    for (int skip = 8; kWordScan && skip == 8 && end - p >= 8; p += skip) skip = firstNonSpace(p);
+    while (p != end && (*p == ' ' || *p == '\t')) p++;
+    if (p == end || *p != '\n' || d->lefNlToken) break;
+    d->next = const_cast<char*>(++p);
+    newLine();
+  }
+  d->next = const_cast<char*>(p);
+  if (p == end || *p == '\n' || *p == '"' || *p == '\r') return false;
+  const char* q = p;
+  for (int skip = 8; kWordScan && skip == 8 && end - q >= 8; q += skip) skip = firstSpecial(q);
+  unsigned char classes = 0;
+  for (; q != end; q++) {
+    unsigned char c = kByteClass.of[static_cast<unsigned char>(*q)];
+    if (c == ByteClasses::kEndsWord) break;
+    classes |= c;
+  }
+  size_t length = q - p;
+  if (q == end || *q == '\r' || length >= static_cast<size_t>(d->tokenSize) - 1) return false;
+  char* out = d->currentToken;
+  if (!d->namesCaseSensitive && lefSettings->ShiftCase) {
+    for (size_t i = 0; i < length; i++) out[i] = upperChar(p[i]);
+  } else if (length < 16 && p + 16 <= d->current_buffer + kLefInputBufSize) {
+    memcpy(out, p, 16);  // one fixed-size move for the usual short word
+  } else {
+    memcpy(out, p, length);
+  }
+  out[length] = '\0';
+  if (classes & ByteClasses::kInvalid) d->hasNonAscii = 1;
+  d->tokenLength = static_cast<int>(length);
+  d->next = const_cast<char*>(q);
+  return true;
+}
+
+// The general path, one character at a time; kept out of line so that the
+// common path stays small.
+__attribute__((noinline)) bool GetTokenSlow() {
+  lefrData* d = lefData;
   int c;
   do {
     skipBlanksInBlock();
@@ -326,6 +482,16 @@ bool GetToken() {
   *out = '\0';
   if (c != EOF) UNlefGetc(static_cast<char>(c));
   return true;
+}
+
+// One raw word, newline or quoted string into the current token buffer.
+inline bool GetToken() {
+  lefrData* d = lefData;
+  d->tokenCount++;
+  d->hasNonAscii = 0;
+  d->tokenLength = -1;
+  if (d->input_level >= 0 && GetTokenFromStack()) return true;
+  return wordInBlock() || GetTokenSlow();
 }
 
 // Skips a comment; false at the end of input.
@@ -403,10 +569,12 @@ void lefStoreAlias() {
   }
 }
 
-int returnString(const char* text) {
-  lefyylval.string = ringCopy(text);
+int returnString(const char* text, size_t length) {
+  lefyylval.string = ringCopy(text, length);
   return T_STRING;
 }
+
+int returnString(const char* text) { return returnString(text, strlen(text)); }
 
 int lefamper_lookup(const char* word) {
   double num;
@@ -510,27 +678,27 @@ bool startsNumber(const char* tok) {
 // strtod of the whole token; false when strtod would stop early. Plain
 // decimals of up to 15 digits are exact as integer over power of ten, which
 // one division rounds as strtod does; anything else goes to strtod.
-bool toNumber(const char* tok, double* value) {
+inline __attribute__((always_inline)) bool toNumber(const char* tok, double* value) {
   static const double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   const char* p = tok;
   bool negative = *p == '-';
   if (negative) p++;
-  long long mantissa = 0;
-  int digits = 0, fraction = 0;
-  bool point = false;
-  for (; *p; p++) {
-    if (isDigit(static_cast<unsigned char>(*p))) {
-      if (++digits <= 15) mantissa = mantissa * 10 + (*p - '0');
-      fraction += point;
-    } else if (*p == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
+  // Digits past the 15th wrap the mantissa, but then strtod decides.
+  unsigned long long mantissa = 0;
+  const char* start = p;
+  for (; isDigit(static_cast<unsigned char>(*p)); p++) mantissa = mantissa * 10 + (*p - '0');
+  long digits = p - start;
+  long fraction = 0;
+  if (*p == '.') {
+    start = ++p;
+    for (; isDigit(static_cast<unsigned char>(*p)); p++) mantissa = mantissa * 10 + (*p - '0');
+    fraction = p - start;
+    digits += fraction;
   }
   if (*p == '\0' && digits > 0 && digits <= 15) {
-    double v = static_cast<double>(mantissa) / kPow10[fraction];
+    double v = static_cast<double>(mantissa);
+    if (fraction) v /= kPow10[fraction];
     *value = negative ? -v : v;
     return true;
   }
@@ -541,9 +709,11 @@ bool toNumber(const char* tok, double* value) {
 
 }  // namespace
 
-char* ringCopy(const char* text) {
+char* ringCopy(const char* text) { return ringCopy(text, strlen(text)); }
+
+char* ringCopy(const char* text, size_t length) {
   lefrData* d = lefData;
-  int len = static_cast<int>(strlen(text)) + 1;
+  int len = static_cast<int>(length) + 1;
   int place = d->ringPlace;
   d->ringPlace = (place + 1) % kLefRingSize;
   if (d->ringSizes[place] < len) {
@@ -641,10 +811,13 @@ const char* lef_kywd(int token) {
   return "bogus";
 }
 
-int lefsublex() {
+namespace {
+
+// The token function's body, inlined into lefyylex.
+inline __attribute__((always_inline)) int sublex() {
   lefrData* d = lefData;
   lefrData* p = lefData;
-  // The previous token is kept by swapping buffers (all three have the same
+  // The previous token is kept by swapping buffers (both have the same
   // size); at the end of input the current token is put back.
   std::swap(d->prevToken, d->currentToken);
 
@@ -687,8 +860,9 @@ int lefsublex() {
     lefInfo(3000, "There are still data after the END LIBRARY");
     return 0;
   }
+  size_t length = d->tokenLength >= 0 ? d->tokenLength : strlen(tok);
   if (tok[0] == '"') {
-    lefyylval.string = ringCopy(tok + 1);
+    lefyylval.string = ringCopy(tok + 1, length - 1);
     return QSTRING;
   }
   if (p->lefDumbMode >= 0) p->lefDumbMode--;
@@ -700,10 +874,10 @@ int lefsublex() {
       lefyylval.dval = num;
       return NUMBER;
     }
-    return returnString(tok);
+    return returnString(tok, length);
   }
   if (p->lefNdRule && strcmp(tok, "END") != 0) {
-    if (p->ndName && strcmp(tok, p->ndName) == 0) return returnString(tok);
+    if (p->ndName && strcmp(tok, p->ndName) == 0) return returnString(tok, length);
     p->lefDumbMode = -1;
   }
   if (p->lefDumbMode >= 0) {
@@ -712,7 +886,7 @@ int lefsublex() {
       return static_cast<unsigned char>(tok[0]);
     }
     if (p->lefNewIsKeyword && strcmp(tok, "NEW") == 0) return K_NEW;
-    return returnString(tok);
+    return returnString(tok, length);
   }
   unsigned char first = static_cast<unsigned char>(tok[0]);
   if (!isLetter(first) && first != '&' && first != '_') {
@@ -729,16 +903,14 @@ int lefsublex() {
     return 0;
   }
 
-  size_t length = lefuc_array(tok, d->upperToken);
   p->History_text.clear();
-  auto keyword = lefSettings->Keyword_set.find(std::string_view(d->upperToken, length));
-  if (keyword == lefSettings->Keyword_set.end()) {
+  int code = kKeywords.find(tok, length);
+  if (code == 0) {
     if (tok[0] == '&') return lefamper_lookup(tok);
     // NOT has no keyword entry; it is an operator only inside a define.
-    if (p->inDefine && strcmp(d->upperToken, "NOT") == 0) return K_NOT;
-    return returnString(tok);
+    if (p->inDefine && length == 3 && sameUpper(tok, "NOT", 3)) return K_NOT;
+    return returnString(tok, length);
   }
-  int code = keyword->second;
   if (code == K_HISTORY) {
     readHistory();
   } else if (code == K_BEGINEXT) {
@@ -747,9 +919,13 @@ int lefsublex() {
   return code;
 }
 
+}  // namespace
+
+int lefsublex() { return sublex(); }
+
 int lefyylex() {
-  int token = lefsublex();
-  if (lefiDebug(13)) {
+  int token = sublex();
+  if (lefData->debug[13]) {
     if (token == 0)
       printf("yylex NIL");
     else if (token < 256)

@@ -32,6 +32,7 @@ int lefsublex();
 // Copies a text into the next of the ten ring buffers; valid until ten
 // further copies.
 char* ringCopy(const char* text);
+char* ringCopy(const char* text, size_t length);
 // The text upper-cased unless names are case sensitive.
 std::string strip_case(const char* text);
 

@@ -180,11 +180,6 @@ void lefiValueLayerList::add(double value, const char* layer) {
   num++;
 }
 
-void lefiValueLayerList::clear() {
-  for (int i = 0; i < num; i++) lefiFreeStr(layers[i]);
-  num = 0;
-}
-
 void lefiValueLayerList::Destroy() {
   clear();
   lefiFreeArr(values);

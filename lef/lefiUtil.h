@@ -205,7 +205,11 @@ struct lefiValueLayerList {
   void Init(int startCap = 1);
   // The layer is copied unfolded; null stays null.
   void add(double value, const char* layer);
-  void clear();    // releases the layer names; count 0
+  // Releases the layer names; count 0. Inline: a pin clears fourteen lists.
+  void clear() {
+    for (int i = 0; i < num; i++) lefiFreeStr(layers[i]);
+    num = 0;
+  }
   void Destroy();  // clear, then releases the arrays; capacity 0
 };
 

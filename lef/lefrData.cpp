@@ -35,8 +35,8 @@ lefrData::lefrData()
       tokenCount(0),
       currentToken(newTokenBuf()),
       prevToken(newTokenBuf()),
-      upperToken(newTokenBuf()),
       tokenSize(kLefTokenBufSize),
+      tokenLength(-1),
       spaceMissing(0),
       eofReported(0),
       tokenTooLong(0),
@@ -109,7 +109,6 @@ lefrData::~lefrData() {
   if (foldBuf) lefFree(foldBuf);
   free(currentToken);
   free(prevToken);
-  free(upperToken);
 }
 
 void lefrData::reset() {

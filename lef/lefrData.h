@@ -69,8 +69,8 @@ class lefrData {
   // previous token.
   char* currentToken;
   char* prevToken;
-  char* upperToken;
   int tokenSize;
+  int tokenLength;  // of the current token; -1 when not known
   int spaceMissing;  // a closing quote not followed by a blank
   int eofReported;   // once set, lefError reports nothing more
   int tokenTooLong;  // a token passed kLefMaxToken: the input has ended

@@ -218,6 +218,17 @@ INSTANTIATE_TEST_SUITE_P(
                           "ERROR (LEFPARS-1660): THE DESIGNRULEWIDTH statement has the value -0.5 "
                           "in MACRO OBS.\nValue has to be 0 or greater. Error in file test.lef at "
                           "line 4, on token -0.5.\n"},
+        // A coordinate past the int range is reported on its own line, before
+        // the rest of the point is read.
+        GeometryErrorCase{"HugeFirstCoordinate", "5.8",
+                          "  OBS\n    LAYER m1 ;\n    RECT 3000000000\n      0 1 1 ;\n  END\n",
+                          true, "ERROR (LEFPARS-203) Number has exceeded the limit for an "
+                          "integer. See file test.lef at line 5.\n"},
+        GeometryErrorCase{"HugeCornerInParentheses", "5.8",
+                          "  PIN p\n    PORT\n      LAYER m1 ;\n      RECT ( 0 0 ) ( 1\n"
+                          "        -3000000000 ) ;\n    END\n  END p\n",
+                          true, "ERROR (LEFPARS-203) Number has exceeded the limit for an "
+                          "integer. See file test.lef at line 7.\n"},
         GeometryErrorCase{"ExceptPgNetIn56WithoutCallbacks", "5.6",
                           "  OBS\n    LAYER m1 EXCEPTPGNET ;\n  END\n", false,
                           "ERROR (LEFPARS-1699): EXCEPTPGNET is a version 5.7 or later "
