@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
             phase("grid and cleaning", [] {
               Database& db = *Database::get();
               db.setup();
-              for (Net& n : db.nets) n.cleanGuides();
+              db.cleanGuides();
               return true;
             }) &&
             phase("evaluation and report",

@@ -81,6 +81,11 @@ class Database {
   // warning line on standard output and Box::Null.
   static Box getRealCoor(int gx, int gy);
 
+  // Net::createGuides and Net::cleanGuides of every net, the nets spread
+  // over the workers.
+  void createGuides();
+  void cleanGuides();
+
   // Measures the wires against the cleaned guides and tracks and prints the
   // score table and verdict on standard output. Prints nothing and returns
   // the reason when the routing layers give no pitch.

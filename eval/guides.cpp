@@ -5,6 +5,7 @@
 
 #include "eval/db.h"
 #include "eval/guidesweep.h"
+#include "eval/workers.h"
 
 namespace velmor {
 
@@ -75,7 +76,7 @@ void Net::addGuide(const Shape& s) {
 void Net::cleanGuides() {
   if (guides.empty()) guides.resize(Database::get()->routeLayers.size());
   guides2.assign(guides.size(), {});
-  static std::vector<Shape> merged;  // kept between nets; cleaning is single-threaded
+  thread_local std::vector<Shape> merged;  // kept between the nets of one worker
   for (std::size_t l = 0; l < guides.size(); ++l) {
     if (guides[l].size() < 2) {
       guides2[l] = guides[l];
@@ -85,6 +86,21 @@ void Net::cleanGuides() {
     mergeGuides(guides[l], kAxisX, merged);
     guides[l].assign(merged.begin(), merged.end());
   }
+}
+
+// Chunks small enough to even out the few nets that are far larger than the rest.
+constexpr std::size_t kNetsPerChunk = 256;
+
+void Database::cleanGuides() {
+  forEachChunk(nets.size(), kNetsPerChunk, [this](std::size_t, std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) nets[i].cleanGuides();
+  });
+}
+
+void Database::createGuides() {
+  forEachChunk(nets.size(), kNetsPerChunk, [this](std::size_t, std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) nets[i].createGuides();
+  });
 }
 
 void Net::mergeLayerGuidesH(LayerGuides& g, unsigned char layer) { mergeAlong(g[layer], kAxisX); }

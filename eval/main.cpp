@@ -135,7 +135,7 @@ bool overwritesInput(const Setting& s, const std::string& output, const char* wh
 
 void cleanAllGuides() {
   setOutOfMemoryStep("cleaning the guides");
-  for (Net& net : Database::get()->nets) net.cleanGuides();
+  Database::get()->cleanGuides();
 }
 
 // The evaluation measures against guides and tracks and needs no GCell grid.
@@ -153,7 +153,7 @@ void generateGuides(const Setting& s, Messages& msg) {
     return;
   }
   setOutOfMemoryStep("generating the guides");
-  for (Net& net : db.nets) net.createGuides();
+  db.createGuides();
   cleanAllGuides();
   setOutOfMemoryStep("writing " + s.guide);
   if (!IO::writeRg(s.guide)) msg.error("save guide file fail: " + IO::writeFailure() + ".");
