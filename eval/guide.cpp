@@ -1,7 +1,15 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <cstring>
+#include <iostream>
+#include <string_view>
 
 #include "eval/db.h"
+#include "eval/guidetext.h"
 #include "eval/io.h"
 #include "eval/outfile.h"
 #include "eval/textfile.h"
@@ -12,21 +20,111 @@ namespace {
 
 constexpr std::size_t kFlushBytes = 1 << 16;
 
-// A guide line: four whole numbers that fit an int and a routing-layer name.
-bool readGuideLine(const Database& db, const std::vector<std::string>& words, Shape& guide) {
-  if (words.size() != 5) return false;
-  int c[4];
-  for (int i = 0; i < 4; ++i) {
-    const std::string& w = words[i];
-    const std::size_t sign = w[0] == '+' || w[0] == '-' ? 1 : 0;
-    if (w.size() == sign || w.find_first_not_of("0123456789", sign) != std::string::npos) return false;
-    if (!textToInt(w, c[i])) return false;
+// Words are cut every this many bytes, as IO::readLineTokens cuts them.
+constexpr std::size_t kMaxWord = 1000;
+constexpr std::size_t kReadBlock = std::size_t{1} << 20;
+
+// The words of one line (without its line feed) as IO::readLineTokens
+// splits a guide file's: the four blanks separate, a '#' that begins a word
+// ends the line. The first six are kept, all are counted.
+struct LineWords {
+  std::string_view word[6];
+  std::size_t count = 0;
+
+  void split(const char* p, const char* end) {
+    count = 0;
+    const char* start = p;
+    std::size_t len = 0;
+    for (; p != end; ++p) {
+      const char c = *p;
+      if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+        if (len > 0) add(start, len);
+        len = 0;
+        continue;
+      }
+      if (len == 0) {
+        if (c == '#') return;
+        start = p;
+      }
+      if (++len == kMaxWord) add(start, len), len = 0;
+    }
+    if (len > 0) add(start, len);
   }
-  const auto layer = db.routeLayerMap.find(words[4]);
-  if (layer == db.routeLayerMap.end() || layer->second >= db.routeLayers.size()) return false;
-  guide = Shape(c[0], c[1], c[2], c[3], layer->second);
-  return true;
+
+ private:
+  void add(const char* p, std::size_t n) {
+    if (count < 6) word[count] = std::string_view(p, n);
+    ++count;
+  }
+};
+
+// Optional sign and digits only, the value within int.
+bool wholeNumber(std::string_view w, int& value) {
+  const std::size_t sign = w[0] == '+' || w[0] == '-' ? 1 : 0;
+  if (w.size() == sign) return false;
+  for (std::size_t i = sign; i < w.size(); ++i)
+    if (w[i] < '0' || w[i] > '9') return false;
+  const char* from = w.data() + (w[0] == '+' ? 1 : 0);
+  return std::from_chars(from, w.data() + w.size(), value).ec == std::errc();
 }
+
+// The guide file's lines into a GuideText; routing layers are looked up in a
+// copy taken at the start, so the database may change meanwhile.
+class GuideParser {
+ public:
+  GuideParser(const Database& db, GuideText& text) : text_(text) {
+    for (const auto& [name, index] : db.routeLayerMap)
+      if (index < db.routeLayers.size()) layers_.push_back({name, index});
+  }
+
+  void line(const char* begin, const char* end, long long number) {
+    words_.split(begin, end);
+    if (words_.count == 0) return;
+    const std::string_view first = words_.word[0];
+    if (first == "(") {
+      inBlock_ = true;
+    } else if (first == ")") {
+      inBlock_ = false;
+    } else if (!inBlock_) {
+      text_.names.append(first.data(), first.size());
+      text_.blocks.push_back({text_.names.size(), text_.guides.size()});
+    } else if (!guide()) {
+      if (text_.skipped++ == 0) text_.firstSkipped = number;
+    } else if (!text_.blocks.empty()) {
+      text_.guides.push_back(guide_);
+      text_.blocks.back().guideEnd = text_.guides.size();
+    }
+  }
+
+ private:
+  struct Layer {
+    std::string name;
+    unsigned char index;
+  };
+
+  // Four whole numbers that fit an int and a routing-layer name.
+  bool guide() {
+    if (words_.count != 5) return false;
+    int c[4];
+    for (int i = 0; i < 4; ++i)
+      if (!wholeNumber(words_.word[i], c[i])) return false;
+    const std::string_view name = words_.word[4];
+    if (last_ >= layers_.size() || layers_[last_].name != name) {
+      last_ = 0;
+      while (last_ < layers_.size() && layers_[last_].name != name) ++last_;
+      if (last_ == layers_.size()) return false;
+    }
+    guide_ = Shape(c[0], c[1], c[2], c[3], layers_[last_].index);
+    return true;
+  }
+
+  GuideText& text_;
+  std::vector<Layer> layers_;
+  std::size_t last_ = 0;  // the layer of the last guide, looked at first
+  LineWords words_;
+  Shape guide_;
+  bool inBlock_ = false;
+};
 
 void appendInt(std::string& out, int value) {
   char digits[16];
@@ -69,43 +167,89 @@ bool writeGuides(OutputFile& out) {
 
 }  // namespace
 
-bool IO::readRg(const std::string& path) {
-  std::ifstream in;
-  if (!openText(in, path, "Unable to open guide file: ")) return false;
-  Database* db = Database::get();
-  std::vector<char> separators = separatorTable("");
-  separators['#'] = kWordComment;  // net names may hold '#'
-  std::vector<std::string> words;
-  int net = -1;
-  bool inBlock = false, recognised = false;
-  long long line = 0, skipped = 0, firstSkipped = 0;
-  Shape guide;
-  while (readLineTokens(in, separators, words, true, &line)) {
-    if (words[0] == "(") {
-      inBlock = true;
-    } else if (words[0] == ")") {
-      inBlock = false;
-    } else if (!inBlock) {
-      net = Database::net(words[0]);
-      recognised |= net != -1;
-    } else if (!readGuideLine(*db, words, guide)) {
-      if (skipped++ == 0) firstSkipped = line;
-    } else if (net != -1) {
-      db->nets[net].addGuide(guide);
-      recognised = true;
+// Lines are cut from blocks read whole; a line that reaches past kMaxLine
+// ends the reading as it ends IO::readLineTokens.
+void IO::parseRg(const std::string& path, GuideText& text) {
+  text = GuideText();
+  text.path = path;
+  // A directory opens but reads as an empty file; it must not pass for one.
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  text.opened = true;
+  GuideParser parser(*Database::get(), text);
+  std::vector<char> buffer(kReadBlock);
+  std::size_t begin = 0, scanned = 0, filled = 0;
+  long long line = 0;
+  for (bool end = false;;) {
+    const char* data = buffer.data();
+    const void* feed = std::memchr(data + scanned, '\n', filled - scanned);
+    if (feed) {
+      const char* stop = static_cast<const char*>(feed);
+      if (static_cast<std::size_t>(stop - data) - begin > kMaxLine) {
+        text.longLine = line + 1;
+        break;
+      }
+      parser.line(data + begin, stop, ++line);
+      begin = scanned = static_cast<std::size_t>(stop - data) + 1;
+      continue;
     }
+    scanned = filled;
+    if (filled - begin > kMaxLine) {
+      text.longLine = line + 1;
+      break;
+    }
+    if (end) {
+      if (filled > begin) parser.line(data + begin, data + filled, ++line);
+      break;
+    }
+    std::memmove(buffer.data(), data + begin, filled - begin);
+    filled -= begin, scanned -= begin, begin = 0;
+    if (buffer.size() - filled < kReadBlock / 2) buffer.resize(2 * buffer.size());
+    const ssize_t n = read(fd, buffer.data() + filled, buffer.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) end = true;
+    else filled += static_cast<std::size_t>(n);
   }
-  if (in.bad()) {
-    reportLongLine(line, "guide file ", path);
+  close(fd);
+}
+
+bool IO::addRg(const GuideText& text) {
+  if (!text.opened) {
+    std::cerr << "Unable to open guide file: " << text.path << std::endl;
     return false;
   }
-  if (!recognised) addReaderWarning("no line of guide file " + path + " was recognised.");
-  if (skipped > 0)
-    addReaderWarning(std::to_string(skipped) + " lines of guide file " + path +
+  Database* db = Database::get();
+  bool recognised = false;
+  std::string name;
+  std::size_t nameStart = 0, guide = 0;
+  for (const GuideText::Block& b : text.blocks) {
+    name.assign(text.names, nameStart, b.nameEnd - nameStart);
+    nameStart = b.nameEnd;
+    const int net = Database::net(name);
+    recognised |= net != -1;
+    if (net != -1)
+      for (; guide < b.guideEnd; ++guide) db->nets[net].addGuide(text.guides[guide]);
+    guide = b.guideEnd;
+  }
+  if (text.longLine > 0) {
+    reportLongLine(text.longLine, "guide file ", text.path);
+    return false;
+  }
+  if (!recognised) addReaderWarning("no line of guide file " + text.path + " was recognised.");
+  if (text.skipped > 0)
+    addReaderWarning(std::to_string(text.skipped) + " lines of guide file " + text.path +
                      " are no guide (four whole numbers and a routing layer) and were skipped; the first is line " +
-                     std::to_string(firstSkipped) + ".");
+                     std::to_string(text.firstSkipped) + ".");
   db->guideLoaded = true;
   return true;
+}
+
+bool IO::readRg(const std::string& path) {
+  GuideText text;
+  parseRg(path, text);
+  return addRg(text);
 }
 
 bool IO::writeRg(const std::string& path) {

@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "eval/db.h"
+#include "eval/guidetext.h"
 #include "eval/io.h"
 #include "eval/oom.h"
 #include "eval/outfile.h"
 #include "eval/setting.h"
+#include "eval/workers.h"
 
 namespace velmor {
 namespace {
@@ -91,10 +93,16 @@ void checkNames(const Setting& s, Messages& msg) {
   }
 }
 
-void loadDesign(const Setting& s, Messages& msg) {
+// The guide file needs the LEF's routing layers only: in evaluation it is
+// read while the DEF is, and joins the nets afterwards.
+void loadDesign(const Setting& s, Messages& msg, GuideText& guides) {
   setOutOfMemoryStep("reading " + s.lef);
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
   if (!msg.clean()) return;
+  const bool readGuides = s.mode == Setting::kEvaluate && !s.guide.empty();
+  Background guideRead([&] {
+    if (readGuides) IO::parseRg(s.guide, guides);
+  });
   setOutOfMemoryStep("reading " + s.def);
   if (!IO::readDef(s.def)) {
     msg.error("load DEF file fail.");
@@ -105,10 +113,11 @@ void loadDesign(const Setting& s, Messages& msg) {
   msg.readerWarnings();
 }
 
-void loadEvaluationInputs(const Setting& s, Messages& msg) {
+void loadEvaluationInputs(const Setting& s, Messages& msg, GuideText& guides) {
   if (!msg.clean()) return;
   setOutOfMemoryStep("reading " + s.guide);
-  if (!s.guide.empty() && !IO::readRg(s.guide)) msg.warning("load guide file fail.");
+  if (!s.guide.empty() && !IO::addRg(guides)) msg.warning("load guide file fail.");
+  guides = GuideText();  // the nets hold the guides now
   msg.readerWarnings();
   setOutOfMemoryStep("reading " + s.georpt);
   if (!s.georpt.empty() && !IO::readGeometryRpt(s.georpt)) msg.warning("load geometry report fail.");
@@ -180,10 +189,11 @@ int run(int argc, char** argv) {
   const Setting& s = *Setting::get();
   Messages msg;
   checkNames(s, msg);
-  loadDesign(s, msg);
+  GuideText guides;
+  loadDesign(s, msg, guides);
   switch (s.mode) {
     case Setting::kEvaluate:
-      loadEvaluationInputs(s, msg);
+      loadEvaluationInputs(s, msg, guides);
       prepareEvaluation(msg);
       break;
     case Setting::kGenGuide:

@@ -1,10 +1,9 @@
 #include "eval/workers.h"
 
-#include <pthread.h>
-
 #include <algorithm>
 #include <atomic>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace velmor {
@@ -60,6 +59,25 @@ void forEachChunk(std::size_t n, std::size_t chunkSize,
   }
   share.run();
   for (pthread_t t : started) pthread_join(t, nullptr);
+}
+
+Background::Background(std::function<void()> task) : task_(std::move(task)) {
+  started_ = pthread_create(
+                 &thread_, nullptr,
+                 [](void* self) -> void* {
+                   static_cast<Background*>(self)->task_();
+                   return nullptr;
+                 },
+                 this) == 0;
+}
+
+void Background::wait() {
+  if (done_) return;
+  done_ = true;
+  if (started_)
+    pthread_join(thread_, nullptr);
+  else
+    task_();
 }
 
 }  // namespace velmor
