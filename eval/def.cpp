@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 
@@ -44,22 +46,78 @@ bool joinsTwoLayers(const Via& v) {
   return v.topLayer != kNoLayer && v.bottomLayer != kNoLayer && v.topLayer != v.bottomLayer;
 }
 
+// Indices of the names a DEF read's paths give, so that each distinct layer
+// or via name is looked up in the database once: an open-addressing table
+// keyed by the name's bytes.
+class NameCache {
+ public:
+  void clear() {
+    slots_.assign(16, Slot());
+    used_ = 0;
+  }
+
+  // The index of `name`; find(name) gives it the first time.
+  template <class Find>
+  unsigned int get(const char* name, const Find& find) {
+    if (!name) name = "";
+    std::uint32_t hash = 2166136261u;
+    std::size_t length = 0;
+    for (const char* p = name; *p; ++p, ++length) hash = (hash ^ static_cast<unsigned char>(*p)) * 16777619u;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& s = slots_[i];
+      if (s.used && s.hash == hash && s.name.size() == length && std::memcmp(s.name.data(), name, length) == 0)
+        return s.index;
+      if (s.used) continue;
+      const unsigned int index = find(name);
+      s = Slot{true, hash, index, std::string(name, length)};
+      if (2 * ++used_ > slots_.size()) grow();
+      return index;
+    }
+  }
+
+ private:
+  struct Slot {
+    bool used = false;
+    std::uint32_t hash = 0;
+    unsigned int index = 0;
+    std::string name;
+  };
+
+  void grow() {
+    std::vector<Slot> old(2 * slots_.size());
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (Slot& s : old) {
+      if (!s.used) continue;
+      std::size_t i = s.hash & mask;
+      while (slots_[i].used) i = (i + 1) & mask;
+      slots_[i] = std::move(s);
+    }
+  }
+
+  std::vector<Slot> slots_ = std::vector<Slot>(16);
+  std::size_t used_ = 0;
+};
+NameCache pathLayers, pathVias;
+
 // Walks one routed path element by element: consecutive points on the
 // current layer make segments, a via sits at the current point and moves
 // the walk to its other routing layer.
 class PathWalk {
  public:
-  PathWalk(const Database& db, Net& net) : db_(db), net_(net) {}
+  PathWalk(const Database& db, std::vector<Wire>& wires) : db_(db), wires_(wires) {}
 
   void layer(const char* name) {
-    layer_ = routeLayerIndex(db_, name);
+    layer_ = static_cast<unsigned char>(
+        pathLayers.get(name, [this](const char* n) { return routeLayerIndex(db_, n); }));
     layerName_ = name;
     offLayer_ = layer_ == kNoLayer;
   }
 
   void point(int x, int y) {
     const Point p(x, y);
-    if (atSet_ && layer_ != kNoLayer) net_.wires.emplace_back(at_, p, layer_, 0u);
+    if (atSet_ && layer_ != kNoLayer) wires_.emplace_back(at_, p, layer_, 0u);
     if (atSet_ && offLayer_) offLayerSegments.add(layerName_);
     jump(x, y);
   }
@@ -70,7 +128,8 @@ class PathWalk {
   }
 
   void via(const char* name) {
-    const unsigned int index = nameIndex(db_.viaMap, name, kNoIndex);
+    const unsigned int index =
+        pathVias.get(name, [this](const char* n) { return nameIndex(db_.viaMap, n, kNoIndex); });
     if (index == kNoIndex) ++unknownVias;
     if (index != kNoIndex && !joinsTwoLayers(db_.vias[index])) oneLayerVias.add(name);
     offLayer_ = false;
@@ -82,13 +141,13 @@ class PathWalk {
       return;
     }
     const Via& v = db_.vias[index];
-    if (atSet_) net_.wires.emplace_back(at_, v.bottomLayer, v.topLayer, index);
+    if (atSet_) wires_.emplace_back(at_, v.bottomLayer, v.topLayer, index);
     layer_ = layer_ == v.topLayer ? v.bottomLayer : v.topLayer;
   }
 
  private:
   const Database& db_;
-  Net& net_;
+  std::vector<Wire>& wires_;
   unsigned char layer_ = kNoLayer;
   const char* layerName_ = nullptr;  // valid while the path is walked
   bool offLayer_ = false;            // layer_ is none because of its name
@@ -96,9 +155,9 @@ class PathWalk {
   bool atSet_ = false;
 };
 
-void walkPath(const LefDefParser::defiPath& path, const Database& db, Net& net) {
+void walkPath(const LefDefParser::defiPath& path, const Database& db, std::vector<Wire>& wires) {
   using namespace LefDefParser;
-  PathWalk walk(db, net);
+  PathWalk walk(db, wires);
   int x = 0, y = 0, ext = 0;
   path.initTraverse();
   for (int code = path.next(); code != DEFIPATH_DONE; code = path.next()) {
@@ -310,17 +369,41 @@ int IO::readDefVia(DefType, LefDefParser::defiVia* via, void* db) {
   return 0;
 }
 
+namespace {
+
+// The count a NETS statement gives, believed as far as the file's size
+// allows, sizes the net list once.
+int readDefNetCount(IO::DefType, int count, void* db) {
+  constexpr long long kLeastNetBytes = 16;
+  const long long fits = lastRead.path.empty() ? 0 : lastRead.st.st_size / kLeastNetBytes;
+  const long long nets = std::min<long long>(count, fits);
+  if (nets <= 0) return 0;
+  Database& d = userDatabase(db);
+  d.nets.reserve(d.nets.size() + static_cast<std::size_t>(nets));
+  d.netMap.reserve(d.netMap.size() + static_cast<std::size_t>(nets));
+  return 0;
+}
+
+// A net's wires gather here, kept between nets, and the net takes a copy of
+// just their size.
+std::vector<Wire> netWires;
+
+}  // namespace
+
 int IO::readDefNet(DefType, LefDefParser::defiNet* net, void* db) {
   Database& d = userDatabase(db);
   Net& n = d.addNet(net->name());
   n.pins.reserve(net->numConnections());
   for (int i = 0; i < net->numConnections(); ++i)
     n.pins.emplace_back(sameText(net->instance(i), "PIN") ? net->pin(i) : net->instance(i));
+  std::vector<Wire>& wires = netWires;
+  wires.clear();
   for (int j = 0; j < net->numWires(); ++j) {
     const LefDefParser::defiWire* w = net->wire(j);
     if (!sameText(w->wireType(), "ROUTED")) continue;
-    for (int k = 0; k < w->numPaths(); ++k) walkPath(*w->path(k), d, n);
+    for (int k = 0; k < w->numPaths(); ++k) walkPath(*w->path(k), d, wires);
   }
+  n.wires.insert(n.wires.end(), wires.begin(), wires.end());
   return 0;
 }
 
@@ -343,16 +426,20 @@ bool IO::readDef(const std::string& path) {
   defrSetGcellGridCbk(readDefGcellGrid);
   defrSetComponentCbk(readDefComponent);
   defrSetViaCbk(readDefVia);
+  defrSetNetStartCbk(readDefNetCount);
   defrSetNetCbk(readDefNet);
   defrInit();
   defrReset();
   unknownVias = 0;
+  pathLayers.clear();
+  pathVias.clear();
   offLayerSegments = oneLayerVias = Dropped();
   lastRead.path = path;
   if (fstat(fileno(file), &lastRead.st) != 0) lastRead.path.clear();
   const int status = defrRead(file, path.c_str(), Database::get(), 1);
   defrReleaseNResetMemory();
   defrClearSession();  // the last net's paths and the lexer's buffers, no longer needed
+  std::vector<Wire>().swap(netWires);
   defrUnsetCallbacks();
   std::fclose(file);
   if (offLayerSegments.count > 0)
