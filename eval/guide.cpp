@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "eval/io.h"
 #include "eval/outfile.h"
 #include "eval/textfile.h"
+#include "eval/workers.h"
 
 namespace velmor {
 
@@ -23,6 +25,7 @@ constexpr std::size_t kFlushBytes = 1 << 16;
 // Words are cut every this many bytes, as IO::readLineTokens cuts them.
 constexpr std::size_t kMaxWord = 1000;
 constexpr std::size_t kReadBlock = std::size_t{1} << 20;
+constexpr std::size_t kBlocksPerChunk = 4096;
 
 // The words of one line (without its line feed) as IO::readLineTokens
 // splits a guide file's: the four blanks separate, a '#' that begins a word
@@ -221,18 +224,29 @@ bool IO::addRg(const GuideText& text) {
     return false;
   }
   Database* db = Database::get();
-  bool recognised = false;
-  std::string name;
-  std::size_t nameStart = 0, guide = 0;
-  for (const GuideText::Block& b : text.blocks) {
-    name.assign(text.names, nameStart, b.nameEnd - nameStart);
-    nameStart = b.nameEnd;
-    const int net = Database::net(name);
-    recognised |= net != -1;
-    if (net != -1)
-      for (; guide < b.guideEnd; ++guide) db->nets[net].addGuide(text.guides[guide]);
-    guide = b.guideEnd;
-  }
+  const std::vector<GuideText::Block>& blocks = text.blocks;
+  auto first = [&blocks](std::size_t b, std::size_t GuideText::Block::*end) { return b ? blocks[b - 1].*end : 0; };
+  std::vector<int> netOf(blocks.size());
+  forEachChunk(blocks.size(), kBlocksPerChunk, [&](std::size_t, std::size_t from, std::size_t to) {
+    std::string name;
+    for (std::size_t b = from; b < to; ++b) {
+      const std::size_t start = first(b, &GuideText::Block::nameEnd);
+      netOf[b] = Database::net(name.assign(text.names, start, blocks[b].nameEnd - start));
+    }
+  });
+  const bool recognised = std::find_if(netOf.begin(), netOf.end(), [](int n) { return n != -1; }) != netOf.end();
+  // Each worker takes a range of nets and goes through the blocks in file
+  // order, so a net named by several blocks takes their guides in that order.
+  const std::size_t netsPerChunk = db->nets.size() / (4 * workerCount()) + 1;
+  forEachChunk(db->nets.size(), netsPerChunk, [&](std::size_t, std::size_t from, std::size_t to) {
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+      if (netOf[b] < 0 || static_cast<std::size_t>(netOf[b]) < from || static_cast<std::size_t>(netOf[b]) >= to)
+        continue;
+      Net& net = db->nets[netOf[b]];
+      for (std::size_t g = first(b, &GuideText::Block::guideEnd); g < blocks[b].guideEnd; ++g)
+        net.addGuide(text.guides[g]);
+    }
+  });
   if (text.longLine > 0) {
     reportLongLine(text.longLine, "guide file ", text.path);
     return false;
