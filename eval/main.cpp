@@ -2,6 +2,7 @@
 // dummy router (-sim) over one LEF and one DEF.
 #include <chrono>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -99,11 +100,9 @@ void loadDesign(const Setting& s, Messages& msg, GuideText& guides) {
   setOutOfMemoryStep("reading " + s.lef);
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
   if (!msg.clean()) return;
-  const bool readGuides = s.mode == Setting::kEvaluate && !s.guide.empty();
-  Background guideRead([&] {
-    if (readGuides) IO::parseRg(s.guide, guides);
-  });
   setOutOfMemoryStep("reading " + s.def);
+  std::optional<Background> guideRead;
+  if (s.mode == Setting::kEvaluate && !s.guide.empty()) guideRead.emplace([&] { IO::parseRg(s.guide, guides); });
   if (!IO::readDef(s.def)) {
     msg.error("load DEF file fail.");
   } else if (IO::unknownViaElements() > 0) {
