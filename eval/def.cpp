@@ -99,7 +99,7 @@ class NameCache {
   std::vector<Slot> slots_ = std::vector<Slot>(16);
   std::size_t used_ = 0;
 };
-NameCache pathLayers, pathVias;
+NameCache pathLayers, pathVias, componentMacros;
 
 // Walks one routed path element by element: consecutive points on the
 // current layer make segments, a via sits at the current point and moves
@@ -333,7 +333,8 @@ int IO::readDefGcellGrid(DefType, LefDefParser::defiGcellGrid*, void*) { return 
 
 int IO::readDefComponent(DefType, LefDefParser::defiComponent* comp, void* db) {
   Database& d = userDatabase(db);
-  const unsigned int macro = nameIndex(d.macroMap, comp->name(), kNoIndex);
+  const unsigned int macro =
+      componentMacros.get(comp->name(), [&d](const char* n) { return nameIndex(d.macroMap, n, kNoIndex); });
   Instance& n = d.addInstance(comp->id());
   n.macro = macro;
   if (!comp->isUnplaced() && (comp->isPlaced() || comp->isFixed())) {
@@ -371,16 +372,25 @@ int IO::readDefVia(DefType, LefDefParser::defiVia* via, void* db) {
 
 namespace {
 
-// The count a NETS statement gives, believed as far as the file's size
-// allows, sizes the net list once.
+// The count a COMPONENTS or NETS statement gives, believed as far as the
+// file's size allows, sizes the record list and its map once.
+template <class Record, class Map>
+void reserveFor(std::vector<Record>& list, Map& map, int count) {
+  constexpr long long kLeastRecordBytes = 16;
+  const long long fits = lastRead.path.empty() ? 0 : lastRead.st.st_size / kLeastRecordBytes;
+  const long long records = std::min<long long>(count, fits);
+  if (records <= 0) return;
+  list.reserve(list.size() + static_cast<std::size_t>(records));
+  map.reserve(map.size() + static_cast<std::size_t>(records));
+}
+
+int readDefComponentCount(IO::DefType, int count, void* db) {
+  reserveFor(userDatabase(db).instances, userDatabase(db).instanceMap, count);
+  return 0;
+}
+
 int readDefNetCount(IO::DefType, int count, void* db) {
-  constexpr long long kLeastNetBytes = 16;
-  const long long fits = lastRead.path.empty() ? 0 : lastRead.st.st_size / kLeastNetBytes;
-  const long long nets = std::min<long long>(count, fits);
-  if (nets <= 0) return 0;
-  Database& d = userDatabase(db);
-  d.nets.reserve(d.nets.size() + static_cast<std::size_t>(nets));
-  d.netMap.reserve(d.netMap.size() + static_cast<std::size_t>(nets));
+  reserveFor(userDatabase(db).nets, userDatabase(db).netMap, count);
   return 0;
 }
 
@@ -424,6 +434,7 @@ bool IO::readDef(const std::string& path) {
   defrSetRowCbk(readDefRow);
   defrSetTrackCbk(readDefTrack);
   defrSetGcellGridCbk(readDefGcellGrid);
+  defrSetComponentStartCbk(readDefComponentCount);
   defrSetComponentCbk(readDefComponent);
   defrSetViaCbk(readDefVia);
   defrSetNetStartCbk(readDefNetCount);
@@ -433,6 +444,7 @@ bool IO::readDef(const std::string& path) {
   unknownVias = 0;
   pathLayers.clear();
   pathVias.clear();
+  componentMacros.clear();
   offLayerSegments = oneLayerVias = Dropped();
   lastRead.path = path;
   if (fstat(fileno(file), &lastRead.st) != 0) lastRead.path.clear();
