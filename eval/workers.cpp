@@ -1,5 +1,7 @@
 #include "eval/workers.h"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <atomic>
 #include <thread>
@@ -36,6 +38,10 @@ void setWorkerCount(unsigned count) { chosenWorkers = count; }
 
 unsigned workerCount() {
   if (chosenWorkers > 0) return chosenWorkers;
+  // The cores this process may run on (taskset, cpusets), else all of them.
+  cpu_set_t allowed;
+  if (sched_getaffinity(0, sizeof allowed, &allowed) == 0 && CPU_COUNT(&allowed) > 0)
+    return static_cast<unsigned>(CPU_COUNT(&allowed));
   const unsigned cores = std::thread::hardware_concurrency();
   return cores > 0 ? cores : 1;
 }
