@@ -8,7 +8,7 @@
 namespace velmor {
 
 // Threads for the steps that work net by net. 0, the start, takes the
-// machine's cores; tests choose a count to compare runs.
+// cores the process may run on; tests choose a count to compare runs.
 void setWorkerCount(unsigned count);
 unsigned workerCount();
 
