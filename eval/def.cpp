@@ -22,6 +22,7 @@
 #include "eval/lef.h"
 #include "eval/outfile.h"
 #include "eval/textfile.h"
+#include "eval/workers.h"
 
 namespace velmor {
 
@@ -335,7 +336,7 @@ int IO::readDefComponent(DefType, LefDefParser::defiComponent* comp, void* db) {
   Database& d = userDatabase(db);
   const unsigned int macro =
       componentMacros.get(comp->name(), [&d](const char* n) { return nameIndex(d.macroMap, n, kNoIndex); });
-  Instance& n = d.addInstance(comp->id());
+  Instance& n = d.instances.emplace_back(comp->id());  // named in the map after the read
   n.macro = macro;
   if (!comp->isUnplaced() && (comp->isPlaced() || comp->isFixed())) {
     n.position = Point(comp->placementX(), comp->placementY());
@@ -394,6 +395,14 @@ int readDefNetCount(IO::DefType, int count, void* db) {
   return 0;
 }
 
+// Names the records from `first` on in the map; a name already there keeps
+// its first record.
+template <class Record>
+void mapNames(const std::vector<Record>& list, std::unordered_map<std::string, unsigned int>& map,
+              std::size_t first) {
+  for (std::size_t i = first; i < list.size(); ++i) map.emplace(list[i].name, static_cast<unsigned int>(i));
+}
+
 // A net's wires gather here, kept between nets, and the net takes a copy of
 // just their size.
 std::vector<Wire> netWires;
@@ -402,7 +411,7 @@ std::vector<Wire> netWires;
 
 int IO::readDefNet(DefType, LefDefParser::defiNet* net, void* db) {
   Database& d = userDatabase(db);
-  Net& n = d.addNet(net->name());
+  Net& n = d.nets.emplace_back(net->name());  // named in the map after the read
   n.pins.reserve(net->numConnections());
   for (int i = 0; i < net->numConnections(); ++i)
     n.pins.emplace_back(sameText(net->instance(i), "PIN") ? net->pin(i) : net->instance(i));
@@ -448,7 +457,15 @@ bool IO::readDef(const std::string& path) {
   offLayerSegments = oneLayerVias = Dropped();
   lastRead.path = path;
   if (fstat(fileno(file), &lastRead.st) != 0) lastRead.path.clear();
-  const int status = defrRead(file, path.c_str(), Database::get(), 1);
+  Database& d = *Database::get();
+  const std::size_t firstInstance = d.instances.size(), firstNet = d.nets.size();
+  const int status = defrRead(file, path.c_str(), &d, 1);
+  {
+    // Each insertion waits on memory: the two maps fill at once, and the
+    // read runs faster without them.
+    Background instances([&] { mapNames(d.instances, d.instanceMap, firstInstance); });
+    mapNames(d.nets, d.netMap, firstNet);
+  }
   defrReleaseNResetMemory();
   defrClearSession();  // the last net's paths and the lexer's buffers, no longer needed
   std::vector<Wire>().swap(netWires);
