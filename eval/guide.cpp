@@ -27,6 +27,8 @@ constexpr std::size_t kMaxWord = 1000;
 constexpr std::size_t kReadBlock = std::size_t{1} << 20;
 constexpr std::size_t kBlocksPerChunk = 4096;
 
+bool blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 // The words of one line (without its line feed) as IO::readLineTokens
 // splits a guide file's: the four blanks separate, a '#' that begins a word
 // ends the line. The first six are kept, all are counted.
@@ -36,22 +38,17 @@ struct LineWords {
 
   void split(const char* p, const char* end) {
     count = 0;
-    const char* start = p;
-    std::size_t len = 0;
-    for (; p != end; ++p) {
-      const char c = *p;
-      if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-        if (len > 0) add(start, len);
-        len = 0;
-        continue;
+    for (;;) {
+      while (p != end && blank(*p)) ++p;
+      if (p == end || *p == '#') return;
+      const char* start = p;
+      while (p != end && !blank(*p)) ++p;
+      // A piece after a cut that begins with '#' ends the line too.
+      for (const char* piece = start; piece < p; piece += kMaxWord) {
+        if (piece != start && *piece == '#') return;
+        add(piece, std::min<std::size_t>(kMaxWord, static_cast<std::size_t>(p - piece)));
       }
-      if (len == 0) {
-        if (c == '#') return;
-        start = p;
-      }
-      if (++len == kMaxWord) add(start, len), len = 0;
     }
-    if (len > 0) add(start, len);
   }
 
  private:
@@ -63,12 +60,11 @@ struct LineWords {
 
 // Optional sign and digits only, the value within int.
 bool wholeNumber(std::string_view w, int& value) {
-  const std::size_t sign = w[0] == '+' || w[0] == '-' ? 1 : 0;
-  if (w.size() == sign) return false;
-  for (std::size_t i = sign; i < w.size(); ++i)
-    if (w[i] < '0' || w[i] > '9') return false;
-  const char* from = w.data() + (w[0] == '+' ? 1 : 0);
-  return std::from_chars(from, w.data() + w.size(), value).ec == std::errc();
+  const char* from = w.data();
+  const char* end = from + w.size();
+  if (*from == '+' && ++from != end && *from == '-') return false;  // from_chars takes no '+' but a '-'
+  const std::from_chars_result r = std::from_chars(from, end, value);
+  return r.ec == std::errc() && r.ptr == end;
 }
 
 // The guide file's lines into a GuideText; routing layers are looked up in a
