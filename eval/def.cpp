@@ -363,6 +363,7 @@ int IO::readDefVia(DefType, LefDefParser::defiVia* via, void* db) {
     layers.add(bottom), layers.add(cut), layers.add(top);
   }
   Via& v = d.addVia(via->name());
+  pathVias.clear();  // a name that named no via may name this one
   layers.fill(v);
   for (int i = 0; i < via->numLayers(); ++i) {
     via->layer(i, &name, &xl, &yl, &xh, &yh);
