@@ -1,6 +1,6 @@
 // The evaluator's steps on one generated design, phase by phase, as the
-// program runs them in evaluation mode (the guide file parsed on a second
-// thread while the DEF is read, then given to the nets): time, peak memory so
+// program runs them in evaluation mode (the guide file read and cleaned on
+// other threads while the DEF is read, then given to the nets): time, peak memory so
 // far and current memory after each phase, then the whole.
 //   bench_run DIR NAME   reads DIR/NAME.input.lef, .input.def, .input.guide,
 //                        NAME.geo.rpt, NAME.conn.rpt and DIR/velmoreval.w
@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
   const Clock::time_point start = Clock::now();
   GuideText guides;
   bool ok = phase("LEF read", [&] { return IO::readLef(base + ".input.lef"); }) &&
-            phase("DEF read, guide parse", [&] {
-              Background guideRead([&] { IO::parseRg(base + ".input.guide", guides); });
+            phase("DEF read, guide read", [&] {
+              Background guideRead([&] { IO::parseRg(base + ".input.guide", guides, true); });
               return IO::readDef(base + ".input.def");
             }) &&
             phase("guides to nets", [&] {
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
             phase("grid and cleaning", [] {
               Database& db = *Database::get();
               db.setup();
-              db.cleanGuides();
+              db.cleanGuides(true);
               return true;
             }) &&
             phase("evaluation and report",

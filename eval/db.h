@@ -82,9 +82,10 @@ class Database {
   static Box getRealCoor(int gx, int gy);
 
   // Net::createGuides and Net::cleanGuides of every net, the nets spread
-  // over the workers.
+  // over the workers. With `keepCleaned` a net whose guides2 is not empty,
+  // cleaned already, is left as it is.
   void createGuides();
-  void cleanGuides();
+  void cleanGuides(bool keepCleaned = false);
 
   // Measures the wires against the cleaned guides and tracks and prints the
   // score table and verdict on standard output. Prints nothing and returns

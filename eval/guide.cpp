@@ -8,6 +8,7 @@
 #include <cstring>
 #include <iostream>
 #include <string_view>
+#include <utility>
 
 #include "eval/db.h"
 #include "eval/guidetext.h"
@@ -26,6 +27,7 @@ constexpr std::size_t kFlushBytes = 1 << 16;
 constexpr std::size_t kMaxWord = 1000;
 constexpr std::size_t kReadBlock = std::size_t{1} << 20;
 constexpr std::size_t kBlocksPerChunk = 4096;
+constexpr std::size_t kNetsPerChunk = 256;
 
 bool blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -168,7 +170,7 @@ bool writeGuides(OutputFile& out) {
 
 // Lines are cut from blocks read whole; a line that reaches past kMaxLine
 // ends the reading as it ends IO::readLineTokens.
-void IO::parseRg(const std::string& path, GuideText& text) {
+void IO::parseRg(const std::string& path, GuideText& text, bool clean) {
   text = GuideText();
   text.path = path;
   // A directory opens but reads as an empty file; it must not pass for one.
@@ -212,9 +214,19 @@ void IO::parseRg(const std::string& path, GuideText& text) {
     else filled += static_cast<std::size_t>(n);
   }
   close(fd);
+  if (!clean) return;
+  text.cleaned.resize(text.blocks.size());
+  forEachChunk(text.blocks.size(), kNetsPerChunk, [&text](std::size_t, std::size_t from, std::size_t to) {
+    for (std::size_t b = from; b < to; ++b) {
+      Net& net = text.cleaned[b];
+      for (std::size_t g = b ? text.blocks[b - 1].guideEnd : 0; g < text.blocks[b].guideEnd; ++g)
+        net.addGuide(text.guides[g]);
+      net.cleanGuides();
+    }
+  });
 }
 
-bool IO::addRg(const GuideText& text) {
+bool IO::addRg(GuideText& text) {
   if (!text.opened) {
     std::cerr << "Unable to open guide file: " << text.path << std::endl;
     return false;
@@ -231,6 +243,9 @@ bool IO::addRg(const GuideText& text) {
     }
   });
   const bool recognised = std::find_if(netOf.begin(), netOf.end(), [](int n) { return n != -1; }) != netOf.end();
+  std::vector<unsigned char> blocksOf(text.cleaned.empty() ? 0 : db->nets.size());
+  for (const int n : netOf)
+    if (n >= 0 && !blocksOf.empty() && blocksOf[n] < 2) ++blocksOf[n];
   // Each worker takes a range of nets and goes through the blocks in file
   // order, so a net named by several blocks takes their guides in that order.
   const std::size_t netsPerChunk = db->nets.size() / (4 * workerCount()) + 1;
@@ -239,6 +254,11 @@ bool IO::addRg(const GuideText& text) {
       if (netOf[b] < 0 || static_cast<std::size_t>(netOf[b]) < from || static_cast<std::size_t>(netOf[b]) >= to)
         continue;
       Net& net = db->nets[netOf[b]];
+      if (!blocksOf.empty() && blocksOf[netOf[b]] == 1 && net.guides.empty()) {
+        net.guides = std::move(text.cleaned[b].guides);
+        net.guides2 = std::move(text.cleaned[b].guides2);
+        continue;
+      }
       for (std::size_t g = first(b, &GuideText::Block::guideEnd); g < blocks[b].guideEnd; ++g)
         net.addGuide(text.guides[g]);
     }

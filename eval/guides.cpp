@@ -91,9 +91,10 @@ void Net::cleanGuides() {
 // Chunks small enough to even out the few nets that are far larger than the rest.
 constexpr std::size_t kNetsPerChunk = 256;
 
-void Database::cleanGuides() {
-  forEachChunk(nets.size(), kNetsPerChunk, [this](std::size_t, std::size_t first, std::size_t last) {
-    for (std::size_t i = first; i < last; ++i) nets[i].cleanGuides();
+void Database::cleanGuides(bool keepCleaned) {
+  forEachChunk(nets.size(), kNetsPerChunk, [this, keepCleaned](std::size_t, std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i)
+      if (!keepCleaned || nets[i].guides2.empty()) nets[i].cleanGuides();
   });
 }
 

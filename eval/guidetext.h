@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "eval/geom.h"
+#include "eval/records.h"
 
 namespace velmor {
 
@@ -23,6 +24,8 @@ struct GuideText {
   std::string names;
   std::vector<Block> blocks;
   std::vector<Shape> guides;
+  // Each block's guides cleaned, when parseRg was asked to clean them.
+  std::vector<Net> cleaned;
 };
 
 }  // namespace velmor

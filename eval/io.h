@@ -46,8 +46,11 @@ public:
   // readRg in two steps, so that the first can run while the DEF is read:
   // parseRg needs the routing layers only and prints nothing; addRg gives
   // the nets their guides and prints, warns and returns what readRg does.
-  static void parseRg(const std::string& path, GuideText& text);
-  static bool addRg(const GuideText& text);
+  // With `clean`, parseRg also cleans each block's guides; a net that only
+  // one block names and that has no guides yet then takes them cleaned
+  // (its guides2 no longer empty), the others take them as read.
+  static void parseRg(const std::string& path, GuideText& text, bool clean = false);
+  static bool addRg(GuideText& text);
   static bool writeRg(const std::string& path);
   static bool readGeometryRpt(const std::string& path);
   static bool readConnectRpt(const std::string& path);

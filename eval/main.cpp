@@ -95,14 +95,14 @@ void checkNames(const Setting& s, Messages& msg) {
 }
 
 // The guide file needs the LEF's routing layers only: in evaluation it is
-// read while the DEF is, and joins the nets afterwards.
+// read and cleaned while the DEF is read, and joins the nets afterwards.
 void loadDesign(const Setting& s, Messages& msg, GuideText& guides) {
   setOutOfMemoryStep("reading " + s.lef);
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
   if (!msg.clean()) return;
   setOutOfMemoryStep("reading " + s.def);
   std::optional<Background> guideRead;
-  if (s.mode == Setting::kEvaluate && !s.guide.empty()) guideRead.emplace([&] { IO::parseRg(s.guide, guides); });
+  if (s.mode == Setting::kEvaluate && !s.guide.empty()) guideRead.emplace([&] { IO::parseRg(s.guide, guides, true); });
   if (!IO::readDef(s.def)) {
     msg.error("load DEF file fail.");
   } else if (IO::unknownViaElements() > 0) {
@@ -141,14 +141,15 @@ bool overwritesInput(const Setting& s, const std::string& output, const char* wh
   return false;
 }
 
-void cleanAllGuides() {
+void cleanAllGuides(bool keepCleaned) {
   setOutOfMemoryStep("cleaning the guides");
-  Database::get()->cleanGuides();
+  Database::get()->cleanGuides(keepCleaned);
 }
 
 // The evaluation measures against guides and tracks and needs no GCell grid.
+// Most nets took their guides cleaned from the guide file's read.
 void prepareEvaluation(const Messages& msg) {
-  if (msg.clean()) cleanAllGuides();
+  if (msg.clean()) cleanAllGuides(true);
 }
 
 void generateGuides(const Setting& s, Messages& msg) {
@@ -162,7 +163,7 @@ void generateGuides(const Setting& s, Messages& msg) {
   }
   setOutOfMemoryStep("generating the guides");
   db.createGuides();
-  cleanAllGuides();
+  cleanAllGuides(false);
   setOutOfMemoryStep("writing " + s.guide);
   if (!IO::writeRg(s.guide)) msg.error("save guide file fail: " + IO::writeFailure() + ".");
 }

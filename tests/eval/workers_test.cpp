@@ -20,7 +20,8 @@ namespace {
 // vertical) on its 200-unit tracks, each segment a path of its own ending in
 // a via to a neighbouring layer; every 13th segment runs the wrong way. Most
 // segments and vias get the 1000-unit cells around them as guides; every
-// 100th net is a long one.
+// 100th net is a long one, every 50th has its first segment's guide in a
+// second block at the end.
 struct Design {
   std::string def, guide;
   long long vias = 0;
@@ -33,9 +34,9 @@ Design generate(int nets) {
     return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
   };
   Design d;
-  std::ostringstream def, guide;
-  auto cells = [&guide](int x1, int y1, int x2, int y2, int layer) {
-    guide << std::min(x1, x2) / 1000 * 1000 << ' ' << std::min(y1, y2) / 1000 * 1000 << ' '
+  std::ostringstream def, guide, later;
+  auto cells = [](std::ostream& out, int x1, int y1, int x2, int y2, int layer) {
+    out << std::min(x1, x2) / 1000 * 1000 << ' ' << std::min(y1, y2) / 1000 * 1000 << ' '
           << std::max(x1, x2) / 1000 * 1000 + 1000 << ' ' << std::max(y1, y2) / 1000 * 1000 + 1000 << " M"
           << layer + 1 << '\n';
   };
@@ -46,6 +47,7 @@ Design generate(int nets) {
   for (int i = 0; i < nets; ++i) {
     def << "- n" << i << " ( PIN p" << i << " )\n  + ROUTED";
     guide << "n" << i << "\n(\n";
+    if (i % 50 == 0) later << "n" << i << "\n(\n";
     int x = 100 + 200 * next(500), y = 100 + 200 * next(500), layer = next(3);
     const int segments = i % 100 == 0 ? 300 : 2 + next(8);
     for (int s = 0; s < segments; ++s, ++d.vias) {
@@ -55,16 +57,17 @@ Design generate(int nets) {
       const int to = layer != 1 ? 1 : 2 * next(2);
       def << (s ? "\n    NEW M" : " M") << layer + 1 << " ( " << fx << " " << fy << " ) ( " << x << " " << y
           << " ) VIA" << std::min(layer, to) + 1 << std::max(layer, to) + 1;
-      if (s % 7 != 3) cells(fx, fy, x, y, layer);
-      if (s % 5 != 2) cells(x, y, x, y, to);
+      if (s % 7 != 3) cells(s == 0 && i % 50 == 0 ? later : guide, fx, fy, x, y, layer);
+      if (s % 5 != 2) cells(guide, x, y, x, y, to);
       layer = to;
     }
     def << " ;\n";
     guide << ")\n";
+    if (i % 50 == 0) later << ")\n";
   }
   def << "END NETS\nEND DESIGN\n";
   d.def = def.str();
-  d.guide = guide.str();
+  d.guide = guide.str() + later.str();
   return d;
 }
 
