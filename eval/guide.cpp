@@ -73,7 +73,7 @@ bool wholeNumber(std::string_view w, int& value) {
 // copy taken at the start, so the database may change meanwhile.
 class GuideParser {
  public:
-  GuideParser(const Database& db, GuideText& text) : text_(text) {
+  GuideParser(const Database& db, GuideText& text) : text_(text), layerCount_(db.routeLayers.size()) {
     for (const auto& [name, index] : db.routeLayerMap)
       if (index < db.routeLayers.size()) layers_.push_back({name, index});
   }
@@ -88,12 +88,13 @@ class GuideParser {
       inBlock_ = false;
     } else if (!inBlock_) {
       text_.names.append(first.data(), first.size());
-      text_.blocks.push_back({text_.names.size(), text_.guides.size()});
+      text_.blocks.emplace_back().nameEnd = text_.names.size();
     } else if (!guide()) {
       if (text_.skipped++ == 0) text_.firstSkipped = number;
     } else if (!text_.blocks.empty()) {
-      text_.guides.push_back(guide_);
-      text_.blocks.back().guideEnd = text_.guides.size();
+      LayerGuides& guides = text_.blocks.back().guides;
+      if (guides.empty()) guides.resize(layerCount_);
+      guides[guide_.layer].push_back(guide_);
     }
   }
 
@@ -120,6 +121,7 @@ class GuideParser {
   }
 
   GuideText& text_;
+  std::size_t layerCount_;
   std::vector<Layer> layers_;
   std::size_t last_ = 0;  // the layer of the last guide, looked at first
   LineWords words_;
@@ -215,14 +217,20 @@ void IO::parseRg(const std::string& path, GuideText& text, bool clean) {
   }
   close(fd);
   if (!clean) return;
-  text.cleaned.resize(text.blocks.size());
-  forEachChunk(text.blocks.size(), kNetsPerChunk, [&text](std::size_t, std::size_t from, std::size_t to) {
-    for (std::size_t b = from; b < to; ++b) {
-      Net& net = text.cleaned[b];
-      for (std::size_t g = b ? text.blocks[b - 1].guideEnd : 0; g < text.blocks[b].guideEnd; ++g)
-        net.addGuide(text.guides[g]);
-      net.cleanGuides();
-    }
+  // A name that several blocks give gathers their guides before cleaning.
+  auto name = [&text](std::size_t b) {
+    const std::size_t start = b ? text.blocks[b - 1].nameEnd : 0;
+    return std::string_view(text.names).substr(start, text.blocks[b].nameEnd - start);
+  };
+  std::vector<std::size_t> byName(text.blocks.size());
+  for (std::size_t b = 0; b < byName.size(); ++b) byName[b] = b;
+  std::sort(byName.begin(), byName.end(), [&name](std::size_t a, std::size_t b) { return name(a) < name(b); });
+  std::vector<char> alone(text.blocks.size(), 1);
+  for (std::size_t i = 1; i < byName.size(); ++i)
+    if (name(byName[i - 1]) == name(byName[i])) alone[byName[i - 1]] = alone[byName[i]] = 0;
+  forEachChunk(text.blocks.size(), kNetsPerChunk, [&](std::size_t, std::size_t from, std::size_t to) {
+    for (std::size_t b = from; b < to; ++b)
+      if (alone[b]) Net::cleanGuides(text.blocks[b].guides, text.blocks[b].guides2);
   });
 }
 
@@ -232,20 +240,16 @@ bool IO::addRg(GuideText& text) {
     return false;
   }
   Database* db = Database::get();
-  const std::vector<GuideText::Block>& blocks = text.blocks;
-  auto first = [&blocks](std::size_t b, std::size_t GuideText::Block::*end) { return b ? blocks[b - 1].*end : 0; };
+  std::vector<GuideText::Block>& blocks = text.blocks;
   std::vector<int> netOf(blocks.size());
   forEachChunk(blocks.size(), kBlocksPerChunk, [&](std::size_t, std::size_t from, std::size_t to) {
     std::string name;
     for (std::size_t b = from; b < to; ++b) {
-      const std::size_t start = first(b, &GuideText::Block::nameEnd);
+      const std::size_t start = b ? blocks[b - 1].nameEnd : 0;
       netOf[b] = Database::net(name.assign(text.names, start, blocks[b].nameEnd - start));
     }
   });
   const bool recognised = std::find_if(netOf.begin(), netOf.end(), [](int n) { return n != -1; }) != netOf.end();
-  std::vector<unsigned char> blocksOf(text.cleaned.empty() ? 0 : db->nets.size());
-  for (const int n : netOf)
-    if (n >= 0 && !blocksOf.empty() && blocksOf[n] < 2) ++blocksOf[n];
   // Each worker takes a range of nets and goes through the blocks in file
   // order, so a net named by several blocks takes their guides in that order.
   const std::size_t netsPerChunk = db->nets.size() / (4 * workerCount()) + 1;
@@ -254,13 +258,13 @@ bool IO::addRg(GuideText& text) {
       if (netOf[b] < 0 || static_cast<std::size_t>(netOf[b]) < from || static_cast<std::size_t>(netOf[b]) >= to)
         continue;
       Net& net = db->nets[netOf[b]];
-      if (!blocksOf.empty() && blocksOf[netOf[b]] == 1 && net.guides.empty()) {
-        net.guides = std::move(text.cleaned[b].guides);
-        net.guides2 = std::move(text.cleaned[b].guides2);
+      if (!blocks[b].guides2.empty()) {
+        net.guides = std::move(blocks[b].guides);
+        net.guides2 = std::move(blocks[b].guides2);
         continue;
       }
-      for (std::size_t g = first(b, &GuideText::Block::guideEnd); g < blocks[b].guideEnd; ++g)
-        net.addGuide(text.guides[g]);
+      for (const std::vector<Shape>& layer : blocks[b].guides)
+        for (const Shape& s : layer) net.addGuide(s);
     }
   });
   if (text.longLine > 0) {

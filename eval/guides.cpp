@@ -73,7 +73,9 @@ void Net::addGuide(const Shape& s) {
   guides[s.layer].push_back(s);
 }
 
-void Net::cleanGuides() {
+void Net::cleanGuides() { cleanGuides(guides, guides2); }
+
+void Net::cleanGuides(LayerGuides& guides, LayerGuides& guides2) {
   if (guides.empty()) guides.resize(Database::get()->routeLayers.size());
   guides2.assign(guides.size(), {});
   thread_local std::vector<Shape> merged;  // kept between the nets of one worker

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "eval/geom.h"
 #include "eval/records.h"
 
 namespace velmor {
@@ -12,8 +11,9 @@ namespace velmor {
 // and the guides after it. Guides ahead of the first net line are dropped.
 struct GuideText {
   struct Block {
-    std::size_t nameEnd;   // the name ends there in `names`, the last one's end starts it
-    std::size_t guideEnd;  // the block's guides end there in `guides`
+    std::size_t nameEnd = 0;  // the name ends there in `names`, the last one's end starts it
+    LayerGuides guides;       // as read, or cleaned when guides2 is not empty
+    LayerGuides guides2;
   };
 
   std::string path;
@@ -23,9 +23,6 @@ struct GuideText {
   long long firstSkipped = 0;
   std::string names;
   std::vector<Block> blocks;
-  std::vector<Shape> guides;
-  // Each block's guides cleaned, when parseRg was asked to clean them.
-  std::vector<Net> cleaned;
 };
 
 }  // namespace velmor

@@ -46,9 +46,9 @@ public:
   // readRg in two steps, so that the first can run while the DEF is read:
   // parseRg needs the routing layers only and prints nothing; addRg gives
   // the nets their guides and prints, warns and returns what readRg does.
-  // With `clean`, parseRg also cleans each block's guides; a net that only
-  // one block names and that has no guides yet then takes them cleaned
-  // (its guides2 no longer empty), the others take them as read.
+  // With `clean`, parseRg also cleans the guides of each block whose name
+  // no other block has, and the net of such a block takes them cleaned (its
+  // guides2 no longer empty); the nets must have no guides yet.
   static void parseRg(const std::string& path, GuideText& text, bool clean = false);
   static bool addRg(GuideText& text);
   static bool writeRg(const std::string& path);
