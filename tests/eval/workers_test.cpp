@@ -37,8 +37,8 @@ Design generate(int nets) {
   std::ostringstream def, guide, later;
   auto cells = [](std::ostream& out, int x1, int y1, int x2, int y2, int layer) {
     out << std::min(x1, x2) / 1000 * 1000 << ' ' << std::min(y1, y2) / 1000 * 1000 << ' '
-          << std::max(x1, x2) / 1000 * 1000 + 1000 << ' ' << std::max(y1, y2) / 1000 * 1000 + 1000 << " M"
-          << layer + 1 << '\n';
+        << std::max(x1, x2) / 1000 * 1000 + 1000 << ' ' << std::max(y1, y2) / 1000 * 1000 + 1000 << " M"
+        << layer + 1 << '\n';
   };
   def << "VERSION 5.8 ;\nDESIGN gen ;\nUNITS DISTANCE MICRONS 1000 ;\n";
   for (const char* l : {"M1", "M2", "M3"})
