@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
   std::fprintf(stderr, "built %d nets, %zu wires and guides in %.3f s\n", nets, items, seconds(t));
 
   t = std::chrono::steady_clock::now();
-  for (Net& n : db.nets) n.cleanGuides();
+  db.cleanGuides();
   phase("cleaning", db.nets.size(), seconds(t));
 
   db.guideLoaded = db.geoLoaded = db.connLoaded = true;
@@ -88,10 +88,10 @@ int main(int argc, char** argv) {
 
   t = std::chrono::steady_clock::now();
   if (db.setup() != EvalStatus::kOk) return 1;
-  for (Net& n : db.nets) n.createGuides();
+  db.createGuides();
   phase("generation", db.nets.size(), seconds(t));
   t = std::chrono::steady_clock::now();
-  for (Net& n : db.nets) n.cleanGuides();
+  db.cleanGuides();
   phase("cleaning", db.nets.size(), seconds(t));
 
   rusage usage{};

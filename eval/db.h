@@ -81,6 +81,12 @@ class Database {
   // warning line on standard output and Box::Null.
   static Box getRealCoor(int gx, int gy);
 
+  // Net::createGuides and Net::cleanGuides of every net, the nets spread
+  // over the workers. With `keepCleaned` a net whose guides2 is not empty,
+  // cleaned already, is left as it is.
+  void createGuides();
+  void cleanGuides(bool keepCleaned = false);
+
   // Measures the wires against the cleaned guides and tracks and prints the
   // score table and verdict on standard output. Prints nothing and returns
   // the reason when the routing layers give no pitch.

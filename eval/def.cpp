@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 
@@ -20,6 +22,7 @@
 #include "eval/lef.h"
 #include "eval/outfile.h"
 #include "eval/textfile.h"
+#include "eval/workers.h"
 
 namespace velmor {
 
@@ -44,22 +47,78 @@ bool joinsTwoLayers(const Via& v) {
   return v.topLayer != kNoLayer && v.bottomLayer != kNoLayer && v.topLayer != v.bottomLayer;
 }
 
+// Indices of the names a DEF read's paths give, so that each distinct layer
+// or via name is looked up in the database once: an open-addressing table
+// keyed by the name's bytes.
+class NameCache {
+ public:
+  void clear() {
+    slots_.assign(16, Slot());
+    used_ = 0;
+  }
+
+  // The index of `name`; find(name) gives it the first time.
+  template <class Find>
+  unsigned int get(const char* name, const Find& find) {
+    if (!name) name = "";
+    std::uint32_t hash = 2166136261u;
+    std::size_t length = 0;
+    for (const char* p = name; *p; ++p, ++length) hash = (hash ^ static_cast<unsigned char>(*p)) * 16777619u;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& s = slots_[i];
+      if (s.used && s.hash == hash && s.name.size() == length && std::memcmp(s.name.data(), name, length) == 0)
+        return s.index;
+      if (s.used) continue;
+      const unsigned int index = find(name);
+      s = Slot{true, hash, index, std::string(name, length)};
+      if (2 * ++used_ > slots_.size()) grow();
+      return index;
+    }
+  }
+
+ private:
+  struct Slot {
+    bool used = false;
+    std::uint32_t hash = 0;
+    unsigned int index = 0;
+    std::string name;
+  };
+
+  void grow() {
+    std::vector<Slot> old(2 * slots_.size());
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (Slot& s : old) {
+      if (!s.used) continue;
+      std::size_t i = s.hash & mask;
+      while (slots_[i].used) i = (i + 1) & mask;
+      slots_[i] = std::move(s);
+    }
+  }
+
+  std::vector<Slot> slots_ = std::vector<Slot>(16);
+  std::size_t used_ = 0;
+};
+NameCache pathLayers, pathVias, componentMacros;
+
 // Walks one routed path element by element: consecutive points on the
 // current layer make segments, a via sits at the current point and moves
 // the walk to its other routing layer.
 class PathWalk {
  public:
-  PathWalk(const Database& db, Net& net) : db_(db), net_(net) {}
+  PathWalk(const Database& db, std::vector<Wire>& wires) : db_(db), wires_(wires) {}
 
   void layer(const char* name) {
-    layer_ = routeLayerIndex(db_, name);
+    layer_ = static_cast<unsigned char>(
+        pathLayers.get(name, [this](const char* n) { return routeLayerIndex(db_, n); }));
     layerName_ = name;
     offLayer_ = layer_ == kNoLayer;
   }
 
   void point(int x, int y) {
     const Point p(x, y);
-    if (atSet_ && layer_ != kNoLayer) net_.wires.emplace_back(at_, p, layer_, 0u);
+    if (atSet_ && layer_ != kNoLayer) wires_.emplace_back(at_, p, layer_, 0u);
     if (atSet_ && offLayer_) offLayerSegments.add(layerName_);
     jump(x, y);
   }
@@ -70,7 +129,8 @@ class PathWalk {
   }
 
   void via(const char* name) {
-    const unsigned int index = nameIndex(db_.viaMap, name, kNoIndex);
+    const unsigned int index =
+        pathVias.get(name, [this](const char* n) { return nameIndex(db_.viaMap, n, kNoIndex); });
     if (index == kNoIndex) ++unknownVias;
     if (index != kNoIndex && !joinsTwoLayers(db_.vias[index])) oneLayerVias.add(name);
     offLayer_ = false;
@@ -82,13 +142,13 @@ class PathWalk {
       return;
     }
     const Via& v = db_.vias[index];
-    if (atSet_) net_.wires.emplace_back(at_, v.bottomLayer, v.topLayer, index);
+    if (atSet_) wires_.emplace_back(at_, v.bottomLayer, v.topLayer, index);
     layer_ = layer_ == v.topLayer ? v.bottomLayer : v.topLayer;
   }
 
  private:
   const Database& db_;
-  Net& net_;
+  std::vector<Wire>& wires_;
   unsigned char layer_ = kNoLayer;
   const char* layerName_ = nullptr;  // valid while the path is walked
   bool offLayer_ = false;            // layer_ is none because of its name
@@ -96,9 +156,9 @@ class PathWalk {
   bool atSet_ = false;
 };
 
-void walkPath(const LefDefParser::defiPath& path, const Database& db, Net& net) {
+void walkPath(const LefDefParser::defiPath& path, const Database& db, std::vector<Wire>& wires) {
   using namespace LefDefParser;
-  PathWalk walk(db, net);
+  PathWalk walk(db, wires);
   int x = 0, y = 0, ext = 0;
   path.initTraverse();
   for (int code = path.next(); code != DEFIPATH_DONE; code = path.next()) {
@@ -274,8 +334,9 @@ int IO::readDefGcellGrid(DefType, LefDefParser::defiGcellGrid*, void*) { return 
 
 int IO::readDefComponent(DefType, LefDefParser::defiComponent* comp, void* db) {
   Database& d = userDatabase(db);
-  const unsigned int macro = nameIndex(d.macroMap, comp->name(), kNoIndex);
-  Instance& n = d.addInstance(comp->id());
+  const unsigned int macro =
+      componentMacros.get(comp->name(), [&d](const char* n) { return nameIndex(d.macroMap, n, kNoIndex); });
+  Instance& n = d.instances.emplace_back(comp->id());  // named in the map after the read
   n.macro = macro;
   if (!comp->isUnplaced() && (comp->isPlaced() || comp->isFixed())) {
     n.position = Point(comp->placementX(), comp->placementY());
@@ -302,6 +363,7 @@ int IO::readDefVia(DefType, LefDefParser::defiVia* via, void* db) {
     layers.add(bottom), layers.add(cut), layers.add(top);
   }
   Via& v = d.addVia(via->name());
+  pathVias.clear();  // a name that named no via may name this one
   layers.fill(v);
   for (int i = 0; i < via->numLayers(); ++i) {
     via->layer(i, &name, &xl, &yl, &xh, &yh);
@@ -310,17 +372,58 @@ int IO::readDefVia(DefType, LefDefParser::defiVia* via, void* db) {
   return 0;
 }
 
+namespace {
+
+// The count a COMPONENTS or NETS statement gives, believed as far as the
+// file's size allows, sizes the record list and its map once.
+template <class Record, class Map>
+void reserveFor(std::vector<Record>& list, Map& map, int count) {
+  constexpr long long kLeastRecordBytes = 16;
+  const long long fits = lastRead.path.empty() ? 0 : lastRead.st.st_size / kLeastRecordBytes;
+  const long long records = std::min<long long>(count, fits);
+  if (records <= 0) return;
+  list.reserve(list.size() + static_cast<std::size_t>(records));
+  map.reserve(map.size() + static_cast<std::size_t>(records));
+}
+
+int readDefComponentCount(IO::DefType, int count, void* db) {
+  reserveFor(userDatabase(db).instances, userDatabase(db).instanceMap, count);
+  return 0;
+}
+
+int readDefNetCount(IO::DefType, int count, void* db) {
+  reserveFor(userDatabase(db).nets, userDatabase(db).netMap, count);
+  return 0;
+}
+
+// Names the records from `first` on in the map; a name already there keeps
+// its first record.
+template <class Record>
+void mapNames(const std::vector<Record>& list, std::unordered_map<std::string, unsigned int>& map,
+              std::size_t first) {
+  for (std::size_t i = first; i < list.size(); ++i) map.emplace(list[i].name, static_cast<unsigned int>(i));
+}
+
+// A net's wires gather here, kept between nets, and the net takes a copy of
+// just their size.
+std::vector<Wire> netWires;
+
+}  // namespace
+
 int IO::readDefNet(DefType, LefDefParser::defiNet* net, void* db) {
   Database& d = userDatabase(db);
-  Net& n = d.addNet(net->name());
+  Net& n = d.nets.emplace_back(net->name());  // named in the map after the read
   n.pins.reserve(net->numConnections());
   for (int i = 0; i < net->numConnections(); ++i)
     n.pins.emplace_back(sameText(net->instance(i), "PIN") ? net->pin(i) : net->instance(i));
+  std::vector<Wire>& wires = netWires;
+  wires.clear();
   for (int j = 0; j < net->numWires(); ++j) {
     const LefDefParser::defiWire* w = net->wire(j);
     if (!sameText(w->wireType(), "ROUTED")) continue;
-    for (int k = 0; k < w->numPaths(); ++k) walkPath(*w->path(k), d, n);
+    for (int k = 0; k < w->numPaths(); ++k) walkPath(*w->path(k), d, wires);
   }
+  n.wires.insert(n.wires.end(), wires.begin(), wires.end());
   return 0;
 }
 
@@ -341,18 +444,32 @@ bool IO::readDef(const std::string& path) {
   defrSetRowCbk(readDefRow);
   defrSetTrackCbk(readDefTrack);
   defrSetGcellGridCbk(readDefGcellGrid);
+  defrSetComponentStartCbk(readDefComponentCount);
   defrSetComponentCbk(readDefComponent);
   defrSetViaCbk(readDefVia);
+  defrSetNetStartCbk(readDefNetCount);
   defrSetNetCbk(readDefNet);
   defrInit();
   defrReset();
   unknownVias = 0;
+  pathLayers.clear();
+  pathVias.clear();
+  componentMacros.clear();
   offLayerSegments = oneLayerVias = Dropped();
   lastRead.path = path;
   if (fstat(fileno(file), &lastRead.st) != 0) lastRead.path.clear();
-  const int status = defrRead(file, path.c_str(), Database::get(), 1);
+  Database& d = *Database::get();
+  const std::size_t firstInstance = d.instances.size(), firstNet = d.nets.size();
+  const int status = defrRead(file, path.c_str(), &d, 1);
+  {
+    // Each insertion waits on memory: the two maps fill at once, and the
+    // read runs faster without them.
+    Background instances([&] { mapNames(d.instances, d.instanceMap, firstInstance); });
+    mapNames(d.nets, d.netMap, firstNet);
+  }
   defrReleaseNResetMemory();
   defrClearSession();  // the last net's paths and the lexer's buffers, no longer needed
+  std::vector<Wire>().swap(netWires);
   defrUnsetCallbacks();
   std::fclose(file);
   if (offLayerSegments.count > 0)

@@ -5,6 +5,7 @@
 
 #include "eval/db.h"
 #include "eval/guidesweep.h"
+#include "eval/workers.h"
 
 namespace velmor {
 
@@ -72,10 +73,12 @@ void Net::addGuide(const Shape& s) {
   guides[s.layer].push_back(s);
 }
 
-void Net::cleanGuides() {
+void Net::cleanGuides() { cleanGuides(guides, guides2); }
+
+void Net::cleanGuides(LayerGuides& guides, LayerGuides& guides2) {
   if (guides.empty()) guides.resize(Database::get()->routeLayers.size());
   guides2.assign(guides.size(), {});
-  static std::vector<Shape> merged;  // kept between nets; cleaning is single-threaded
+  thread_local std::vector<Shape> merged;  // kept between the nets of one worker
   for (std::size_t l = 0; l < guides.size(); ++l) {
     if (guides[l].size() < 2) {
       guides2[l] = guides[l];
@@ -85,6 +88,22 @@ void Net::cleanGuides() {
     mergeGuides(guides[l], kAxisX, merged);
     guides[l].assign(merged.begin(), merged.end());
   }
+}
+
+// Chunks small enough to even out the few nets that are far larger than the rest.
+constexpr std::size_t kNetsPerChunk = 256;
+
+void Database::cleanGuides(bool keepCleaned) {
+  forEachChunk(nets.size(), kNetsPerChunk, [this, keepCleaned](std::size_t, std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i)
+      if (!keepCleaned || nets[i].guides2.empty()) nets[i].cleanGuides();
+  });
+}
+
+void Database::createGuides() {
+  forEachChunk(nets.size(), kNetsPerChunk, [this](std::size_t, std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) nets[i].createGuides();
+  });
 }
 
 void Net::mergeLayerGuidesH(LayerGuides& g, unsigned char layer) { mergeAlong(g[layer], kAxisX); }

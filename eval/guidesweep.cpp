@@ -221,7 +221,7 @@ class StripSweep {
 }  // namespace
 
 void mergeGuides(const std::vector<Shape>& guides, const ShapeAxis& ax, std::vector<Shape>& out) {
-  static StripSweep sweep;  // single-threaded, as cleaning is
+  thread_local StripSweep sweep;  // one per worker
   sweep.run(guides, ax, out);
 }
 

@@ -9,6 +9,8 @@
 
 namespace velmor {
 
+struct GuideText;
+
 // The evaluator's file functions. Readers print their own "Unable to open"
 // line; every function returns success and leaves the run's verdict on it to
 // the caller.
@@ -41,6 +43,14 @@ public:
   static int readDefNet(DefType, LefDefParser::defiNet* net, void* db);
 
   static bool readRg(const std::string& path);
+  // readRg in two steps, so that the first can run while the DEF is read:
+  // parseRg needs the routing layers only and prints nothing; addRg gives
+  // the nets their guides and prints, warns and returns what readRg does.
+  // With `clean`, parseRg also cleans the guides of each block whose name
+  // no other block has, and the net of such a block takes them cleaned (its
+  // guides2 no longer empty); the nets must have no guides yet.
+  static void parseRg(const std::string& path, GuideText& text, bool clean = false);
+  static bool addRg(GuideText& text);
   static bool writeRg(const std::string& path);
   static bool readGeometryRpt(const std::string& path);
   static bool readConnectRpt(const std::string& path);

@@ -2,16 +2,19 @@
 // dummy router (-sim) over one LEF and one DEF.
 #include <chrono>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "eval/db.h"
+#include "eval/guidetext.h"
 #include "eval/io.h"
 #include "eval/oom.h"
 #include "eval/outfile.h"
 #include "eval/setting.h"
+#include "eval/workers.h"
 
 namespace velmor {
 namespace {
@@ -91,11 +94,15 @@ void checkNames(const Setting& s, Messages& msg) {
   }
 }
 
-void loadDesign(const Setting& s, Messages& msg) {
+// The guide file needs the LEF's routing layers only: in evaluation it is
+// read and cleaned while the DEF is read, and joins the nets afterwards.
+void loadDesign(const Setting& s, Messages& msg, GuideText& guides) {
   setOutOfMemoryStep("reading " + s.lef);
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
   if (!msg.clean()) return;
   setOutOfMemoryStep("reading " + s.def);
+  std::optional<Background> guideRead;
+  if (s.mode == Setting::kEvaluate && !s.guide.empty()) guideRead.emplace([&] { IO::parseRg(s.guide, guides, true); });
   if (!IO::readDef(s.def)) {
     msg.error("load DEF file fail.");
   } else if (IO::unknownViaElements() > 0) {
@@ -105,10 +112,11 @@ void loadDesign(const Setting& s, Messages& msg) {
   msg.readerWarnings();
 }
 
-void loadEvaluationInputs(const Setting& s, Messages& msg) {
+void loadEvaluationInputs(const Setting& s, Messages& msg, GuideText& guides) {
   if (!msg.clean()) return;
   setOutOfMemoryStep("reading " + s.guide);
-  if (!s.guide.empty() && !IO::readRg(s.guide)) msg.warning("load guide file fail.");
+  if (!s.guide.empty() && !IO::addRg(guides)) msg.warning("load guide file fail.");
+  guides = GuideText();  // the nets hold the guides now
   msg.readerWarnings();
   setOutOfMemoryStep("reading " + s.georpt);
   if (!s.georpt.empty() && !IO::readGeometryRpt(s.georpt)) msg.warning("load geometry report fail.");
@@ -133,14 +141,15 @@ bool overwritesInput(const Setting& s, const std::string& output, const char* wh
   return false;
 }
 
-void cleanAllGuides() {
+void cleanAllGuides(bool keepCleaned) {
   setOutOfMemoryStep("cleaning the guides");
-  for (Net& net : Database::get()->nets) net.cleanGuides();
+  Database::get()->cleanGuides(keepCleaned);
 }
 
 // The evaluation measures against guides and tracks and needs no GCell grid.
+// Most nets took their guides cleaned from the guide file's read.
 void prepareEvaluation(const Messages& msg) {
-  if (msg.clean()) cleanAllGuides();
+  if (msg.clean()) cleanAllGuides(true);
 }
 
 void generateGuides(const Setting& s, Messages& msg) {
@@ -153,8 +162,8 @@ void generateGuides(const Setting& s, Messages& msg) {
     return;
   }
   setOutOfMemoryStep("generating the guides");
-  for (Net& net : db.nets) net.createGuides();
-  cleanAllGuides();
+  db.createGuides();
+  cleanAllGuides(false);
   setOutOfMemoryStep("writing " + s.guide);
   if (!IO::writeRg(s.guide)) msg.error("save guide file fail: " + IO::writeFailure() + ".");
 }
@@ -180,10 +189,11 @@ int run(int argc, char** argv) {
   const Setting& s = *Setting::get();
   Messages msg;
   checkNames(s, msg);
-  loadDesign(s, msg);
+  GuideText guides;
+  loadDesign(s, msg, guides);
   switch (s.mode) {
     case Setting::kEvaluate:
-      loadEvaluationInputs(s, msg);
+      loadEvaluationInputs(s, msg, guides);
       prepareEvaluation(msg);
       break;
     case Setting::kGenGuide:

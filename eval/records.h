@@ -136,6 +136,8 @@ struct Net {
   // horizontal-first (ordered by ly, lx), `guides2` vertical-first (ordered
   // by lx, ly). Works without the pieces, which can be cubic in number.
   void cleanGuides();
+  // The same for lists that belong to no net yet.
+  static void cleanGuides(LayerGuides& guides, LayerGuides& guides2);
   // Each shape of the layer's list absorbs, in list order, the later shapes
   // that continue it to the right (H) or upwards (V) with the same extent
   // across; meant for cut pieces sorted as cleanGuides orders its lists.

@@ -7,6 +7,7 @@
 
 #include "eval/db.h"
 #include "eval/measure.h"
+#include "eval/workers.h"
 
 namespace velmor {
 
@@ -48,19 +49,26 @@ struct Table {
   bool valid = false;
 };
 
+void add(NetMeasure& sum, const NetMeasure& m) {
+  sum.wireLength += m.wireLength;
+  sum.outOfGuideLength += m.outOfGuideLength;
+  sum.offTrackLength += m.offTrackLength;
+  sum.wrongWayLength += m.wrongWayLength;
+  sum.vias += m.vias;
+  sum.outOfGuideVias += m.outOfGuideVias;
+  sum.offTrackVias += m.offTrackVias;
+}
+
 void measure(const Database& db, Table& t) {
+  // Whole numbers: the sum of the chunks' sums is the sum of the nets.
+  constexpr std::size_t kNetsPerChunk = 256;
+  std::vector<NetMeasure> chunks((db.nets.size() + kNetsPerChunk - 1) / kNetsPerChunk);
+  forEachChunk(db.nets.size(), kNetsPerChunk, [&](std::size_t c, std::size_t first, std::size_t last) {
+    thread_local NetMeter meter;
+    for (std::size_t i = first; i < last; ++i) add(chunks[c], meter.measure(db.nets[i]));
+  });
   NetMeasure sum;
-  NetMeter meter;
-  for (const Net& net : db.nets) {
-    const NetMeasure m = meter.measure(net);
-    sum.wireLength += m.wireLength;
-    sum.outOfGuideLength += m.outOfGuideLength;
-    sum.offTrackLength += m.offTrackLength;
-    sum.wrongWayLength += m.wrongWayLength;
-    sum.vias += m.vias;
-    sum.outOfGuideVias += m.outOfGuideVias;
-    sum.offTrackVias += m.offTrackVias;
-  }
+  for (const NetMeasure& m : chunks) add(sum, m);
   // A short without a box (still inverted) adds nothing; a box of the whole
   // int plane has an area just below 2^64, so the sides are unsigned.
   const auto side = [](int lo, int hi) { return static_cast<unsigned long long>(static_cast<long long>(hi) - lo); };

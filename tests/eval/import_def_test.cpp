@@ -226,5 +226,19 @@ TEST(DefImportFile, DefaultsAndFailures) {
   EXPECT_EQ(bad.instances[0].position.x, 1);
 }
 
+// A via defined after a net that names it is unknown to that net only.
+TEST(DefImportFile, ViaDefinedAfterANetNamingIt) {
+  const Database& db = freshDatabase();
+  testing::internal::CaptureStderr();
+  ASSERT_TRUE(IO::readLef(kData + "import_tech.lef"));
+  const bool read = IO::readDef(kData + "import_late_via.def");
+  const std::string err = testing::internal::GetCapturedStderr();
+  ASSERT_TRUE(read) << err;
+  ASSERT_EQ(db.nets.size(), 2u);
+  EXPECT_EQ(wireFields(db.nets[0]), WireFields{});
+  EXPECT_EQ(wireFields(db.nets[1]), (WireFields{{0, 0, 0, 0, 0, 1, 4}}));  // after the LEF's four vias
+  EXPECT_EQ(IO::unknownViaElements(), 1);
+}
+
 }  // namespace
 }  // namespace velmor
