@@ -3,6 +3,7 @@
 #include <chrono>
 #include <iostream>
 #include <optional>
+#include <sys/stat.h>
 #include <string>
 #include <thread>
 #include <utility>
@@ -94,15 +95,20 @@ void checkNames(const Setting& s, Messages& msg) {
   }
 }
 
-// The guide file needs the LEF's routing layers only: in evaluation it is
-// read and cleaned while the DEF is read, and joins the nets afterwards.
-void loadDesign(const Setting& s, Messages& msg, GuideText& guides) {
+// The guide file needs the LEF's routing layers only: in evaluation a regular
+// one is read and cleaned while the DEF is read, and joins the nets
+// afterwards. A pipe or device is read after a good DEF only, as a failed DEF
+// must not wait on it. True when the guides were read here.
+bool loadDesign(const Setting& s, Messages& msg, GuideText& guides) {
   setOutOfMemoryStep("reading " + s.lef);
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
-  if (!msg.clean()) return;
+  if (!msg.clean()) return false;
   setOutOfMemoryStep("reading " + s.def);
   std::optional<Background> guideRead;
-  if (s.mode == Setting::kEvaluate && !s.guide.empty()) guideRead.emplace([&] { IO::parseRg(s.guide, guides, true); });
+  struct stat info;
+  if (s.mode == Setting::kEvaluate && !s.guide.empty() && stat(s.guide.c_str(), &info) == 0 &&
+      S_ISREG(info.st_mode))
+    guideRead.emplace([&] { IO::parseRg(s.guide, guides, true); });
   if (!IO::readDef(s.def)) {
     msg.error("load DEF file fail.");
   } else if (IO::unknownViaElements() > 0) {
@@ -110,11 +116,13 @@ void loadDesign(const Setting& s, Messages& msg, GuideText& guides) {
                 " via elements of the DEF nets name no via of the LEF or DEF and give no via wire.");
   }
   msg.readerWarnings();
+  return guideRead.has_value();
 }
 
-void loadEvaluationInputs(const Setting& s, Messages& msg, GuideText& guides) {
+void loadEvaluationInputs(const Setting& s, Messages& msg, GuideText& guides, bool guidesRead) {
   if (!msg.clean()) return;
   setOutOfMemoryStep("reading " + s.guide);
+  if (!s.guide.empty() && !guidesRead) IO::parseRg(s.guide, guides);
   if (!s.guide.empty() && !IO::addRg(guides)) msg.warning("load guide file fail.");
   guides = GuideText();  // the nets hold the guides now
   msg.readerWarnings();
@@ -190,10 +198,10 @@ int run(int argc, char** argv) {
   Messages msg;
   checkNames(s, msg);
   GuideText guides;
-  loadDesign(s, msg, guides);
+  const bool guidesRead = loadDesign(s, msg, guides);
   switch (s.mode) {
     case Setting::kEvaluate:
-      loadEvaluationInputs(s, msg, guides);
+      loadEvaluationInputs(s, msg, guides, guidesRead);
       prepareEvaluation(msg);
       break;
     case Setting::kGenGuide:

@@ -72,6 +72,27 @@ TEST(E2eHostile, DefFromAPipeIsNotCopied) {
   EXPECT_FALSE(std::filesystem::exists(dir / "out.def"));
 }
 
+// A guide file that is a pipe is not opened beside a DEF that then fails: the
+// run would wait for a writer that never comes.
+TEST(E2eHostile, GuidePipeIsNotOpenedForAFailedDef) {
+  WorkDir dir;
+  dir.addExample({kLef});
+  writeFile(dir / "bad.def", "VERSION 5.8 ;\nnonsense\n");
+  ASSERT_EQ(mkfifo((dir / "pipe.guide").c_str(), 0600), 0);
+  const pid_t writer = fork();
+  if (writer == 0) {  // gets past open only when the run opens the pipe
+    std::ofstream((dir / "pipe.guide").c_str()).close();
+    std::ofstream((dir / "opened").c_str()).close();
+    _exit(0);
+  }
+  const RunResult r = runEval(dir, {"-lef", kLef, "-def", "bad.def", "-guide", "pipe.guide"});
+  kill(writer, SIGKILL);
+  waitpid(writer, nullptr, 0);
+  EXPECT_NE(r.out.find("[ERROR] load DEF file fail.\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir / "opened"));
+}
+
 // A write that fails part-way (here: past the file size limit) keeps the
 // old output and leaves no temporary file.
 TEST(E2eHostile, FailedWriteKeepsTheOldFile) {
