@@ -65,5 +65,24 @@ TEST_F(SectionsTest, EverySectionReadsAndReachesItsCallbacks) {
                             "WARNING (DEFPARS-7035): The IOTIMINGS statement " + obsolete + "47.\n");
 }
 
+// The catch-all counter fills every slot, so each section's events are counted.
+TEST_F(SectionsTest, EverySectionCountsInTheUnusedCallbackReport) {
+  defrSetRegisterUnusedCallbacks();
+  EXPECT_EQ(readData("all_sections.def"), 0);
+  std::vector<int> counts(defUnusedCallbackCount() + 48, defUnusedCallbackCount() + 101);
+  std::vector<int> expected = {
+      1, 1, 1, 0, 0, 0, 0, 0,  // 48-50 regions
+      1, 1, 2, 1, 1,           // 56-60 groups
+      0, 0, 0, 0, 0, 0,        // 61-66 assertions, constraints: none in a 5.8 file
+      1, 1, 1, 0, 0, 0,        // 67-69 scan chains, 70-72 I/O timings: none in 5.8
+      1, 1, 1, 1, 1, 1, 1, 1, 1,  // 73-81 floorplan constraints, timing disables, partitions
+      1, 1, 1,                 // 82-84 pin properties
+      1, 2, 1, 1, 1, 1, 1, 2, 1,  // 85-93 blockages, slots, fills
+      0,                       // 94 NAMESCASESENSITIVE: not in this file
+      1, 1, 1, 1, 1, 1,        // 95-100 non-default rules, styles
+  };
+  EXPECT_EQ(counts, expected);
+}
+
 }  // namespace
 }  // namespace sections
