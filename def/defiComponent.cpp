@@ -79,9 +79,6 @@ void defiComponent::Init() {
   nets_ = static_cast<char**>(defiMalloc(sizeof(char*) * netsAllocated_));
   numNets_ = 0;
   props_.Init();
-  rectsAllocated_ = 1;
-  defiResizeAll(0, rectsAllocated_, rectXl_, rectYl_, rectXh_, rectYh_);
-  numRects_ = 0;
   orient_ = x_ = y_ = 0;
   clear();
 }
@@ -103,11 +100,7 @@ void defiComponent::Destroy() {
   defiFreeArray(nets_);
   netsAllocated_ = 0;
   props_.Destroy();
-  defiFreeArray(rectXl_);
-  defiFreeArray(rectYl_);
-  defiFreeArray(rectXh_);
-  defiFreeArray(rectYh_);
-  rectsAllocated_ = 0;
+  rects_.release();
 }
 
 void defiComponent::clear() {
@@ -120,7 +113,7 @@ void defiComponent::clear() {
   emptyText(maxLayer_);
   status_ = 0;
   hasRegionName_ = hasEEQ_ = hasGenerate_ = hasWeight_ = hasForeignLocation_ = 0;
-  numRects_ = 0;
+  rects_.clear();
   for (int i = 0; i < numNets_; i++) defiFreeText(nets_[i]);
   numNets_ = 0;
   weight_ = 0;
@@ -159,16 +152,7 @@ void defiComponent::setRegionName(const char* name) {
 }
 
 void defiComponent::setRegionBounds(int xl, int yl, int xh, int yh) {
-  if (numRects_ == rectsAllocated_) {
-    const int grown = defiNextCapacity(rectsAllocated_, 1);
-    defiResizeAll(numRects_, grown, rectXl_, rectYl_, rectXh_, rectYh_);
-    rectsAllocated_ = grown;
-  }
-  rectXl_[numRects_] = xl;
-  rectYl_[numRects_] = yl;
-  rectXh_[numRects_] = xh;
-  rectYh_[numRects_] = yh;
-  numRects_++;
+  rects_.add(xl, yl, xh, yh);
 }
 
 void defiComponent::setEEQ(const char* name) {
@@ -257,11 +241,11 @@ const char* defiComponent::placementOrientStr() const { return defiOrientStr(ori
 
 void defiComponent::regionBounds(int* size, int** xl, int** yl, int** xh,
                                  int** yh) const {
-  *size = numRects_;
-  *xl = rectXl_;
-  *yl = rectYl_;
-  *xh = rectXh_;
-  *yh = rectYh_;
+  *size = rects_.num();
+  *xl = rects_.array(0);
+  *yl = rects_.array(1);
+  *xh = rects_.array(2);
+  *yh = rects_.array(3);
 }
 
 int defiComponent::maskShift(int index) const {
@@ -302,9 +286,9 @@ void defiComponent::print(FILE* f) const {
   if (source_) fprintf(f, "  source %s\n", source_);
   if (hasEEQ_) fprintf(f, "  EEQ %s\n", EEQ_);
   if (hasRegionName_) fprintf(f, "  region '%s'\n", regionName_);
-  for (int i = 0; i < numRects_; i++) {
-    fprintf(f, "  region %d,%d %d,%d\n", rectXl_[i], rectYl_[i], rectXh_[i], rectYh_[i]);
-  }
+  for (int i = 0; i < rects_.num(); i++)
+    fprintf(f, "  region %d,%d %d,%d\n", rects_.at(i, 0), rects_.at(i, 1), rects_.at(i, 2),
+            rects_.at(i, 3));
   if (numNets_) {
     fprintf(f, "  Net connections:\n");
     for (int i = 0; i < numNets_; i++) fprintf(f, "    %s\n", nets_[i]);

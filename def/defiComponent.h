@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "def/defiUtil.h"
+#include "def/defiShapes.h"
 
 namespace LefDefParser {
 
@@ -81,7 +81,7 @@ class defiComponent {
 
   int hasRegionName() const { return hasRegionName_; }
   const char* regionName() const { return regionName_; }
-  int hasRegionBounds() const { return numRects_ != 0; }
+  int hasRegionBounds() const { return rects_.num() != 0; }
   void regionBounds(int* size, int** xl, int** yl, int** xh, int** yh) const;
   int hasEEQ() const { return hasEEQ_; }
   const char* EEQ() const { return EEQ_; }
@@ -129,12 +129,7 @@ class defiComponent {
   char hasForeignLocation_ = 0;
   int orient_ = 0;
   int x_ = 0, y_ = 0;
-  int numRects_ = 0;
-  int rectsAllocated_ = 0;
-  int* rectXl_ = nullptr;
-  int* rectYl_ = nullptr;
-  int* rectXh_ = nullptr;
-  int* rectYh_ = nullptr;
+  defiRects rects_{1};
   char* regionName_ = nullptr;
   int regionNameSize_ = 0;
   char* EEQ_ = nullptr;
