@@ -19,12 +19,18 @@ bool exists(const std::string& path) {
 const char kIn[] = "def_copy_in.def";
 const char kOut[] = "def_copy_out.def";
 
+// Each case works in a folder of its own: cases may run side by side.
 class WriteDef : public testing::Test {
  protected:
-  void TearDown() override {
-    std::remove(kIn);
-    std::remove(kOut);
+  void SetUp() override {
+    back_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir_.path());
   }
+  void TearDown() override { std::filesystem::current_path(back_); }
+
+ private:
+  WorkDir dir_;
+  std::filesystem::path back_;
 };
 
 TEST_F(WriteDef, CopiesLinesAndEndsTheLastOne) {
