@@ -269,7 +269,10 @@ bool copyDef(const std::string& defPath, OutputFile& out) {
     last = block[n - 1];
     copied += n;
   }
-  if (copied != st.st_size) return fail("changed while it was copied");
+  // A change in place may keep the size; its time tells.
+  struct stat after;
+  if (copied != st.st_size || fstat(in, &after) != 0 || !sameStamp(st, after))
+    return fail("changed while it was copied");
   return last == '\n' || out.write("\n", 1);
 }
 

@@ -79,6 +79,7 @@ class GuideParser {
   }
 
   void line(const char* begin, const char* end, long long number) {
+    if (number == 1 && startsWithByteOrderMark(begin, end)) begin += 3;
     words_.split(begin, end);
     if (words_.count == 0) return;
     const std::string_view first = words_.word[0];

@@ -137,11 +137,15 @@ void loadEvaluationInputs(const Setting& s, Messages& msg, GuideText& guides, bo
   msg.readerWarnings();
 }
 
-// Writing an output over a file the run reads would destroy that input.
+// Writing an output over another file named on the command line would
+// destroy it, read or not.
 bool overwritesInput(const Setting& s, const std::string& output, const char* what, Messages& msg) {
-  const std::pair<const char*, const std::string*> inputs[] = {{"LEF file", &s.lef}, {"DEF file", &s.def}};
+  const std::pair<const char*, const std::string*> inputs[] = {
+      {"LEF file", &s.lef},           {"DEF file", &s.def},
+      {"guide file", &s.guide},       {"geometry report", &s.georpt},
+      {"connectivity report", &s.conrpt}, {"weights file", &s.weights}};
   for (const auto& [kind, path] : inputs) {
-    if (!sameFile(output, *path)) continue;
+    if (path == &output || path->empty() || !sameFile(output, *path)) continue;
     msg.error(std::string("the ") + what + " " + output + " is the same file as the " + kind + " " + *path +
               "; it is not written.");
     return true;
@@ -192,6 +196,7 @@ void simulate(const Setting& s, Messages& msg) {
 
 int run(int argc, char** argv) {
   installOutOfMemoryHandler();
+  installOutputSignalHandlers();
   setOutOfMemoryStep("reading the command line");
   if (!Setting::readArgs(argc, argv)) return 1;
   const Setting& s = *Setting::get();

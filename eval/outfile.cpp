@@ -1,6 +1,8 @@
 #include "eval/outfile.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +13,53 @@
 
 namespace velmor {
 
+namespace {
+
+// The temporary file being written, for the signal handler: it must not
+// allocate nor take locks, so the path sits in a fixed buffer.
+char pendingPath[PATH_MAX + 32];
+volatile sig_atomic_t pendingSet = 0;
+
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+void removePendingAndDie(int sig) {
+  if (pendingSet) unlink(pendingPath);
+  signal(sig, SIG_DFL);
+  raise(sig);
+}
+
+// Ending signals wait while a temporary file is made and registered, so that
+// none is left unregistered.
+class EndingSignalsHeld {
+ public:
+  EndingSignalsHeld() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int sig : kEndingSignals) sigaddset(&set, sig);
+    pthread_sigmask(SIG_BLOCK, &set, &old_);
+  }
+  ~EndingSignalsHeld() { pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
+
+ private:
+  sigset_t old_;
+};
+
+void forgetPending() { pendingSet = 0; }
+
+}  // namespace
+
+void installOutputSignalHandlers() {
+  signal(SIGXFSZ, SIG_IGN);
+  for (int sig : kEndingSignals) {
+    struct sigaction old;
+    if (sigaction(sig, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) continue;  // nohup's SIGHUP
+    struct sigaction action {};
+    action.sa_handler = removePendingAndDie;
+    sigemptyset(&action.sa_mask);
+    sigaction(sig, &action, nullptr);
+  }
+}
+
 bool sameFile(const std::string& a, const std::string& b) {
   struct stat sa, sb;
   return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
@@ -19,7 +68,9 @@ bool sameFile(const std::string& a, const std::string& b) {
 
 OutputFile::~OutputFile() {
   if (fd_ >= 0) close(fd_);
-  if (!temp_.empty()) unlink(temp_.c_str());
+  if (temp_.empty()) return;
+  unlink(temp_.c_str());
+  forgetPending();
 }
 
 bool OutputFile::fail(const std::string& reason) {
@@ -43,9 +94,16 @@ bool OutputFile::open() {
   const std::size_t slash = target_.rfind('/');
   std::string pattern = slash == std::string::npos ? std::string() : target_.substr(0, slash + 1);
   pattern += ".velmoreval-XXXXXX";
-  fd_ = mkstemp(&pattern[0]);
-  if (fd_ < 0) return failErrno();
-  temp_ = pattern;
+  {
+    const EndingSignalsHeld held;
+    fd_ = mkstemp(&pattern[0]);
+    if (fd_ < 0) return failErrno();
+    temp_ = pattern;
+    if (temp_.size() < sizeof pendingPath) {
+      std::memcpy(pendingPath, temp_.c_str(), temp_.size() + 1);
+      pendingSet = 1;
+    }
+  }
   // The new file gets the old one's permissions, or those a new file gets.
   mode_t mode = st.st_mode & 07777;
   if (!exists) {
@@ -77,6 +135,7 @@ bool OutputFile::commit() {
   if (close(fd) != 0) return failErrno();
   if (temp_.empty()) return true;
   if (rename(temp_.c_str(), target_.c_str()) != 0) return failErrno();
+  forgetPending();
   temp_.clear();
   return true;
 }

@@ -34,6 +34,11 @@ class OutputFile {
   std::string failure_;
 };
 
+// For main: a write past the file size limit fails (EFBIG) instead of ending
+// the run, and SIGINT, SIGTERM or SIGHUP remove the temporary file being
+// written before they end it. A signal the caller ignores stays ignored.
+void installOutputSignalHandlers();
+
 // True when both paths name one existing file (device and inode).
 bool sameFile(const std::string& a, const std::string& b);
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cctype>
+#include <cstring>
 #include <cstdlib>
 #include <iostream>
 
@@ -15,8 +16,24 @@ bool openText(std::ifstream& in, const std::string& path, const char* label) {
     in.setstate(std::ios::failbit);
   else
     in.open(path);
-  if (!in) std::cerr << label << path << std::endl;
-  return static_cast<bool>(in);
+  if (!in) {
+    std::cerr << label << path << std::endl;
+    return false;
+  }
+  // Some editors begin a file with a byte-order mark; it is no part of the first word.
+  std::streambuf* buf = in.rdbuf();
+  int matched = 0;
+  while (matched < 3 && buf->sgetc() == static_cast<unsigned char>(kByteOrderMark[matched])) {
+    buf->sbumpc();
+    ++matched;
+  }
+  if (matched < 3)
+    while (matched > 0) buf->sputbackc(kByteOrderMark[--matched]);
+  return true;
+}
+
+bool startsWithByteOrderMark(const char* begin, const char* end) {
+  return end - begin >= 3 && std::memcmp(begin, kByteOrderMark, 3) == 0;
 }
 
 namespace {
@@ -54,7 +71,17 @@ double decimalNumber(const std::string& text) {
 
 std::string clipped(const std::string& word) {
   constexpr std::size_t kShown = 100;
-  return word.size() <= kShown ? word : word.substr(0, kShown) + "...";
+  std::string shown;
+  for (std::size_t i = 0; i < word.size() && i < kShown; ++i) {
+    const unsigned char c = static_cast<unsigned char>(word[i]);
+    if (c >= 0x20 && c != 0x7f) {
+      shown += static_cast<char>(c);
+      continue;
+    }
+    static const char kHex[] = "0123456789abcdef";
+    shown += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+  }
+  return word.size() <= kShown ? shown : shown + "...";
 }
 
 void reportLongLine(long long line, const char* label, const std::string& path) {

@@ -99,6 +99,53 @@ TEST_F(ReaderWarnings, OverlongLineEndsTheRead) {
   EXPECT_FALSE(Database::get()->guideLoaded);
 }
 
+// Names from a file cannot steer the terminal: control bytes and DEL show as
+// \xNN, UTF-8 stays; the 100-byte cut counts the bytes as read.
+TEST_F(ReaderWarnings, ControlBytesInEchoedNamesAreEscaped) {
+  const std::string long_name = std::string(99, 'a') + "\x1b" + "b";
+  const std::string path = file("Net \x1b[2Jx has no routing\nNet \x07\x7f\x1f\x01 ok\nNet caf\xc3\xa9 ok\n"
+                                "Net " + long_name + " ok\n");
+  testing::internal::CaptureStdout();
+  ASSERT_TRUE(IO::readConnectRpt(path));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "unknown net name : \\x1b[2Jx\n"
+            "unknown net name : \\x07\\x7f\\x1f\\x01\n"
+            "unknown net name : caf\xc3\xa9\n"
+            "unknown net name : " + std::string(99, 'a') + "\\x1b...\n");
+  const std::string weights = file("Wire \x1b]0;pwned\x07\n");
+  ASSERT_TRUE(IO::readWeights(weights));
+  EXPECT_EQ(IO::takeWarnings(), Texts{"line 1 of weights file " + weights +
+                                      ": Wire \\x1b]0;pwned\\x07 is no finite number; the weight is unchanged."});
+}
+
+// A UTF-8 byte-order mark opens the file, not its first word; elsewhere, or
+// cut short, its bytes stay in the word.
+TEST_F(ReaderWarnings, ByteOrderMarkAtTheStartIsSkipped) {
+  const std::string bom = "\xef\xbb\xbf";
+  Database& db = *Database::get();
+  ASSERT_TRUE(IO::readRg(file(bom + "n1\n(\n0 0 10 10 M1\n)\n")));
+  ASSERT_FALSE(db.nets[0].guides.empty());
+  EXPECT_EQ(db.nets[0].guides[0], (std::vector<Shape>{{0, 0, 10, 10, 0}}));
+  ASSERT_TRUE(IO::readWeights(file(bom + "Wire 3\n")));
+  EXPECT_EQ(db.weights[0], 3);
+  ASSERT_TRUE(IO::readGeometryRpt(file(bom + "SHORT Bounds ( 0, 0 ) ( 1, 1 )\n")));
+  ASSERT_EQ(db.violations.size(), 1u);
+  EXPECT_EQ(db.violations[0].type, 2);
+  struct Case {
+    std::string text;
+    std::string shown;
+  } cases[] = {{bom + "Net n1 ok\nNet ghost ok\n", "unknown net name : ghost\n"},
+               {"Net ghost ok\n" + bom + "Net x ok\n", "unknown net name : ghost\n"},
+               {"\xef\xbb" "Net y ok\n", ""},
+               {"Net " + bom + "z ok\n", "unknown net name : " + bom + "z\n"}};
+  for (const Case& c : cases) {
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(IO::readConnectRpt(file(c.text)));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.shown) << c.text;
+  }
+  EXPECT_EQ(IO::takeWarnings(), Texts{"no line of connectivity report " + (dir_ / "f").string() + " was recognised."});
+}
+
 TEST_F(ReaderWarnings, PathElementsThatGiveNoWire) {
   ASSERT_TRUE(IO::readLef(std::string(VELMOR_EXAMPLES) + "/velmor_tiny.input.lef"));
   const std::string path = file(
