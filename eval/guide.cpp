@@ -173,7 +173,8 @@ bool writeGuides(OutputFile& out) {
 
 // Lines are cut from blocks read whole; a line that reaches past kMaxLine
 // ends the reading as it ends IO::readLineTokens.
-void IO::parseRg(const std::string& path, GuideText& text, bool clean) {
+void IO::parseRg(const std::string& path, GuideText& text, bool clean, const std::atomic<bool>* stop) {
+  const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
   text = GuideText();
   text.path = path;
   // A directory opens but reads as an empty file; it must not pass for one.
@@ -208,6 +209,7 @@ void IO::parseRg(const std::string& path, GuideText& text, bool clean) {
       if (filled > begin) parser.line(data + begin, data + filled, ++line);
       break;
     }
+    if (stopped()) break;
     std::memmove(buffer.data(), data + begin, filled - begin);
     filled -= begin, scanned -= begin, begin = 0;
     if (buffer.size() - filled < kReadBlock / 2) buffer.resize(2 * buffer.size());
@@ -217,6 +219,10 @@ void IO::parseRg(const std::string& path, GuideText& text, bool clean) {
     else filled += static_cast<std::size_t>(n);
   }
   close(fd);
+  if (stopped()) {
+    text = GuideText();
+    return;
+  }
   if (!clean) return;
   // A name that several blocks give gathers their guides before cleaning.
   auto name = [&text](std::size_t b) {
@@ -230,9 +236,10 @@ void IO::parseRg(const std::string& path, GuideText& text, bool clean) {
   for (std::size_t i = 1; i < byName.size(); ++i)
     if (name(byName[i - 1]) == name(byName[i])) alone[byName[i - 1]] = alone[byName[i]] = 0;
   forEachChunk(text.blocks.size(), kNetsPerChunk, [&](std::size_t, std::size_t from, std::size_t to) {
-    for (std::size_t b = from; b < to; ++b)
+    for (std::size_t b = from; b < to && !stopped(); ++b)
       if (alone[b]) Net::cleanGuides(text.blocks[b].guides, text.blocks[b].guides2);
   });
+  if (stopped()) text = GuideText();
 }
 
 bool IO::addRg(GuideText& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <istream>
 #include <string>
 #include <vector>
@@ -48,8 +49,10 @@ public:
   // the nets their guides and prints, warns and returns what readRg does.
   // With `clean`, parseRg also cleans the guides of each block whose name
   // no other block has, and the net of such a block takes them cleaned (its
-  // guides2 no longer empty); the nets must have no guides yet.
-  static void parseRg(const std::string& path, GuideText& text, bool clean = false);
+  // guides2 no longer empty); the nets must have no guides yet. Once `stop`
+  // is set, the read ends at its next block and leaves `text` empty.
+  static void parseRg(const std::string& path, GuideText& text, bool clean = false,
+                      const std::atomic<bool>* stop = nullptr);
   static bool addRg(GuideText& text);
   static bool writeRg(const std::string& path);
   static bool readGeometryRpt(const std::string& path);

@@ -1,5 +1,6 @@
 // velmoreval: evaluation (default), guide generation (-genguide) and the
 // dummy router (-sim) over one LEF and one DEF.
+#include <atomic>
 #include <chrono>
 #include <iostream>
 #include <optional>
@@ -97,26 +98,35 @@ void checkNames(const Setting& s, Messages& msg) {
 
 // The guide file needs the LEF's routing layers only: in evaluation a regular
 // one is read and cleaned while the DEF is read, and joins the nets
-// afterwards. A pipe or device is read after a good DEF only, as a failed DEF
-// must not wait on it. True when the guides were read here.
+// afterwards. A failed DEF stops that read and frees what it took; a pipe or
+// device is read after a good DEF only, as a failed DEF must not wait on it.
+// True when the guides were read here.
 bool loadDesign(const Setting& s, Messages& msg, GuideText& guides) {
   setOutOfMemoryStep("reading " + s.lef);
   if (msg.clean() && !IO::readLef(s.lef)) msg.error("load LEF file fail.");
   if (!msg.clean()) return false;
   setOutOfMemoryStep("reading " + s.def);
+  std::atomic<bool> stopGuides{false};
   std::optional<Background> guideRead;
   struct stat info;
   if (s.mode == Setting::kEvaluate && !s.guide.empty() && stat(s.guide.c_str(), &info) == 0 &&
       S_ISREG(info.st_mode))
-    guideRead.emplace([&] { IO::parseRg(s.guide, guides, true); });
+    guideRead.emplace([&] {
+      const ThreadOutOfMemoryStep step("reading " + s.guide);
+      IO::parseRg(s.guide, guides, true, &stopGuides);
+    });
+  const bool guidesRead = guideRead.has_value();
   if (!IO::readDef(s.def)) {
+    stopGuides = true;
+    guideRead.reset();
+    guides = GuideText();
     msg.error("load DEF file fail.");
   } else if (IO::unknownViaElements() > 0) {
     msg.warning(std::to_string(IO::unknownViaElements()) +
                 " via elements of the DEF nets name no via of the LEF or DEF and give no via wire.");
   }
   msg.readerWarnings();
-  return guideRead.has_value();
+  return guidesRead;
 }
 
 void loadEvaluationInputs(const Setting& s, Messages& msg, GuideText& guides, bool guidesRead) {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -11,9 +12,15 @@ namespace velmor {
 namespace {
 
 // Formatted ahead, since the handler itself must not allocate.
-std::string message = "[ERROR] out of memory\n";
+std::string mainMessage = "[ERROR] out of memory\n";
+thread_local const std::string* threadMessage = nullptr;  // null: the main step
+std::atomic<bool> reported{false};
 
 void outOfMemory() {
+  // One line, whichever threads fail: the first prints and ends the process.
+  if (reported.exchange(true))
+    for (;;) pause();
+  const std::string& message = threadMessage ? *threadMessage : mainMessage;
   fflush(nullptr);
   const char* p = message.data();
   size_t left = message.size();
@@ -26,12 +33,23 @@ void outOfMemory() {
   _exit(1);
 }
 
+std::string messageOf(const std::string& step) { return "[ERROR] out of memory while " + step + "\n"; }
+
 }  // namespace
 
 void installOutOfMemoryHandler() { std::set_new_handler(outOfMemory); }
 
-void setOutOfMemoryStep(const std::string& step) {
-  message = "[ERROR] out of memory while " + step + "\n";
+void setOutOfMemoryStep(const std::string& step) { mainMessage = messageOf(step); }
+
+ThreadOutOfMemoryStep::ThreadOutOfMemoryStep(const std::string& step)
+    : message_(messageOf(step)), previous_(threadMessage) {
+  threadMessage = &message_;
 }
+
+ThreadOutOfMemoryStep::~ThreadOutOfMemoryStep() { threadMessage = previous_; }
+
+const std::string* threadOutOfMemoryMessage() { return threadMessage; }
+
+void adoptOutOfMemoryMessage(const std::string* message) { threadMessage = message; }
 
 }  // namespace velmor

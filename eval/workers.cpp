@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "eval/oom.h"
+
 namespace velmor {
 
 namespace {
@@ -17,6 +19,7 @@ unsigned chosenWorkers = 0;
 struct Share {
   std::size_t n, chunkSize, chunks;
   const std::function<void(std::size_t, std::size_t, std::size_t)>* work;
+  const std::string* outOfMemory = threadOutOfMemoryMessage();
   std::atomic<std::size_t> next{0};
 
   void run() {
@@ -28,6 +31,7 @@ struct Share {
 };
 
 void* runShare(void* share) {
+  adoptOutOfMemoryMessage(static_cast<Share*>(share)->outOfMemory);
   static_cast<Share*>(share)->run();
   return nullptr;
 }
@@ -67,10 +71,12 @@ void forEachChunk(std::size_t n, std::size_t chunkSize,
   for (pthread_t t : started) pthread_join(t, nullptr);
 }
 
-Background::Background(std::function<void()> task) : task_(std::move(task)) {
+Background::Background(std::function<void()> task)
+    : task_(std::move(task)), outOfMemory_(threadOutOfMemoryMessage()) {
   started_ = pthread_create(
                  &thread_, nullptr,
                  [](void* self) -> void* {
+                   adoptOutOfMemoryMessage(static_cast<Background*>(self)->outOfMemory_);
                    static_cast<Background*>(self)->task_();
                    return nullptr;
                  },

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 #include <pthread.h>
 
@@ -32,6 +33,7 @@ class Background {
 
  private:
   std::function<void()> task_;
+  const std::string* outOfMemory_;  // the starter's out-of-memory message
   pthread_t thread_{};
   bool started_ = false;
   bool done_ = false;
