@@ -3395,8 +3395,9 @@ fpc_part: '(' K_ROWS set_name_mode T_STRING ')'
     { if (fpcStored(defData)) defData->FPC.addComps($4); }
   ;
 
-/* COMPS is no keyword: the word is checked here, like a keyword in any case. */
-fpc_comps: T_STRING
+/* COMPONENTS is a keyword; COMPS is not, so that word is checked here in any case. */
+fpc_comps: K_COMPS
+  | T_STRING
     {
       if (strcasecmp($1, "COMPS") != 0) {
         defyyerror(defData, "syntax error");

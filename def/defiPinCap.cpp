@@ -287,6 +287,8 @@ void defiPin::Init() {
   portsAllocated_ = 0;
   ports_ = nullptr;
   numAntennaModels_ = 0;
+  antennaModelsAllocated_ = 0;
+  antennaModels_ = nullptr;
   clear();
 }
 
@@ -305,10 +307,9 @@ void defiPin::Destroy() {
   metalSideArea_.Destroy();
   diffArea_.Destroy();
   cutArea_.Destroy();
-  for (defiPinAntennaModel*& model : antennaModels_) {
-    delete model;
-    model = nullptr;
-  }
+  for (int i = 0; i < antennaModelsAllocated_; i++) delete antennaModels_[i];
+  defiFreeArray(antennaModels_);
+  antennaModelsAllocated_ = 0;
 }
 
 void defiPin::clear() {
@@ -427,12 +428,15 @@ const defiPinPort* defiPin::pinPort(int index) const {
                                                                     : nullptr;
 }
 
-// The four slots live as long as the pin; a model beyond them is dropped.
+// The slots and their models live as long as the pin; later pins reuse them.
 void defiPin::addAntennaModel(int oxide) {
-  if (!antennaModels_[0]) {
-    for (defiPinAntennaModel*& model : antennaModels_) model = new defiPinAntennaModel(defData_);
+  if (numAntennaModels_ == antennaModelsAllocated_) {
+    const int grown = defiNextCapacity(antennaModelsAllocated_, 4);
+    defiResizeArray(antennaModels_, antennaModelsAllocated_, grown);
+    for (int i = antennaModelsAllocated_; i < grown; i++)
+      antennaModels_[i] = new defiPinAntennaModel(defData_);
+    antennaModelsAllocated_ = grown;
   }
-  if (numAntennaModels_ == kAntennaSlots) return;
   defiPinAntennaModel* model = antennaModels_[numAntennaModels_++];
   model->clear();
   model->setAntennaModel(oxide);

@@ -272,7 +272,7 @@ class defiPin {
   void addPortVia(const char* via, int x, int y, int mask);
   void setPortPlacement(int status, int x, int y, int orient);
 
-  // Antenna data. A fifth ANTENNAMODEL is ignored (the pin holds one per oxide).
+  // Antenna data. Each ANTENNAMODEL starts a model of its own, however many a pin has.
   void addAntennaModel(int oxide);
   void addAPinPartialMetalArea(int value, const char* layer) { metalArea_.add(value, layer, defData_); }
   void addAPinPartialMetalSideArea(int value, const char* layer) { metalSideArea_.add(value, layer, defData_); }
@@ -324,8 +324,6 @@ class defiPin {
   void print(FILE* f) const;
 
  private:
-  static constexpr int kAntennaSlots = 4;
-
   defiPinPort* lastPort() { return numPorts_ ? ports_[numPorts_ - 1] : nullptr; }
   defiPinAntennaModel* lastModel();
 
@@ -348,7 +346,8 @@ class defiPin {
   int portsAllocated_ = 0;
   defiPinPort** ports_ = nullptr;
   int numAntennaModels_ = 0;
-  defiPinAntennaModel* antennaModels_[kAntennaSlots] = {};
+  int antennaModelsAllocated_ = 0;
+  defiPinAntennaModel** antennaModels_ = nullptr;
   defiAntennaList metalArea_;
   defiAntennaList metalSideArea_;
   defiAntennaList diffArea_;

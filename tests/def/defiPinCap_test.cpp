@@ -45,25 +45,29 @@ TEST_F(DefiPinTest, ValuesGoToTheLastModelStarted) {
   EXPECT_EQ(pin.antennaModel(2), nullptr);
 }
 
-TEST_F(DefiPinTest, FifthModelIsIgnoredAndTheFirstFourStay) {
+TEST_F(DefiPinTest, ModelsPastTheFourthKeepTheirOwnValues) {
   defiPin pin(data());
   pin.Setup("in1", "net1");
-  const int oxides[] = {1, 2, 3, 4, 2};
-  for (int i = 0; i < 5; i++) {
+  const int oxides[] = {1, 2, 3, 4, 2, 3};
+  for (int i = 0; i < 6; i++) {
     pin.addAntennaModel(oxides[i]);
-    pin.addAPinGateArea(100 + i, nullptr);
+    pin.addAPinGateArea(100 + i, i == 4 ? "M5" : nullptr);
   }
-  ASSERT_EQ(pin.numAntennaModel(), 4);
-  const char* names[] = {"OXIDE1", "OXIDE2", "OXIDE3", "OXIDE4"};
-  for (int i = 0; i < 3; i++) {
-    EXPECT_STREQ(pin.antennaModel(i)->antennaOxide(), names[i]);
-    ASSERT_EQ(pin.antennaModel(i)->numAPinGateArea(), 1);
-    EXPECT_EQ(pin.antennaModel(i)->APinGateArea(0), 100 + i);
-  }
-  const defiPinAntennaModel* last = pin.antennaModel(3);
-  EXPECT_STREQ(last->antennaOxide(), "OXIDE4");
-  ASSERT_EQ(last->numAPinGateArea(), 2);
-  EXPECT_EQ(last->APinGateArea(1), 104);
+  EXPECT_EQ(pin.numAntennaModel(), 6);
+  EXPECT_EQ(sections::describe(pin),
+            "PIN in1 net1 MODEL OXIDE1 GATE 100 '(null)' MODEL OXIDE2 GATE 101 '(null)' "
+            "MODEL OXIDE3 GATE 102 '(null)' MODEL OXIDE4 GATE 103 '(null)' "
+            "MODEL OXIDE2 GATE 104 'M5' MODEL OXIDE3 GATE 105 '(null)'");
+  EXPECT_EQ(pin.antennaModel(6), nullptr);
+
+  // The grown slots serve the next pins, which start empty.
+  pin.Setup("in2", "net1");
+  EXPECT_EQ(pin.numAntennaModel(), 0);
+  for (int i = 0; i < 5; i++) pin.addAntennaModel(4 - i % 4);
+  pin.addAPinGateArea(7, nullptr);
+  EXPECT_EQ(sections::describe(pin),
+            "PIN in2 net1 MODEL OXIDE4 MODEL OXIDE3 MODEL OXIDE2 MODEL OXIDE1 "
+            "MODEL OXIDE4 GATE 7 '(null)'");
 }
 
 TEST_F(DefiPinTest, NextPinStartsWithoutModelsOrAntennaValues) {

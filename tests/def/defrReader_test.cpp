@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "def/defrData.h"
 #include "defrTestRead.h"
@@ -222,6 +223,64 @@ TEST_F(DefReader, BothVersionSlotsFilledWhenBothEmpty) {
   defrSetUnusedCallbacks(catchAll);
   EXPECT_NE(defContext.callbacks->VersionCbk, nullptr);
   EXPECT_NE(defContext.callbacks->VersionStrCbk, nullptr);
+}
+
+std::vector<std::string> reached;
+int catchA(defrCallbackType_e type, void*, void*) {
+  reached.push_back("A " + std::to_string(type));
+  return 0;
+}
+int catchB(defrCallbackType_e type, void*, void*) {
+  reached.push_back("B " + std::to_string(type));
+  return 0;
+}
+int unitsSeen(defrCallbackType_e type, double, void*) {
+  reached.push_back("units " + std::to_string(type));
+  return 0;
+}
+int versionSeen(defrCallbackType_e type, double, void*) {
+  reached.push_back("version " + std::to_string(type));
+  return 0;
+}
+
+// A filled slot is no longer empty: a later catch-all, the counting one included, leaves
+// it to the function stored first.
+TEST_F(DefReader, TheFirstCatchAllKeepsTheSlotsItFilled) {
+  struct Case {
+    const char* name;
+    std::vector<void (*)()> steps;
+    std::vector<std::string> reached;  // calls in order, then the counts by code
+  } cases[] = {
+      {"A then B",
+       {[] { defrSetUnusedCallbacks(catchA); }, [] { defrSetUnusedCallbacks(catchB); }},
+       {"A 23", "A 1", "A 8", "A 103"}},
+      {"A then the counter",
+       {[] { defrSetUnusedCallbacks(catchA); }, [] { defrSetRegisterUnusedCallbacks(); }},
+       {"A 23", "A 1", "A 8", "A 103"}},
+      {"the counter then A",
+       {[] { defrSetRegisterUnusedCallbacks(); }, [] { defrSetUnusedCallbacks(catchA); }},
+       {"count 1=1", "count 8=1", "count 23=1", "count 103=1"}},
+      {"units registered, then A then B",
+       {[] { defrSetUnitsCbk(unitsSeen); }, [] { defrSetUnusedCallbacks(catchA); },
+        [] { defrSetUnusedCallbacks(catchB); }},
+       {"A 23", "A 1", "units 8", "A 103"}},
+      {"version registered, then the counter then B",
+       {[] { defrSetVersionCbk(versionSeen); }, [] { defrSetRegisterUnusedCallbacks(); },
+        [] { defrSetUnusedCallbacks(catchB); }},
+       {"version 22", "count 1=1", "count 8=1", "count 103=1"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    defrtest::freshReader();
+    reached.clear();
+    for (void (*step)() : c.steps) step();
+    EXPECT_EQ(readText(kSmallDesign), 0);
+    for (int code = 0; code < 150; code++) {
+      if (int n = defUnusedCallbackCount()[code])
+        reached.push_back("count " + std::to_string(code) + "=" + std::to_string(n));
+    }
+    EXPECT_EQ(reached, c.reached);
+  }
 }
 
 TEST_F(DefReader, UnusedCallbacksAreCountedAndPrinted) {

@@ -76,6 +76,33 @@ TEST_F(Partitions, FloorplanConstraintsKeepTheirPartsBySide) {
   EXPECT_EQ(errors(), "");
 }
 
+// A component part is introduced by the keyword COMPONENTS or by the word COMPS, either in
+// any case and on either side.
+TEST_F(Partitions, ComponentPartsTakeComponentsOrComps) {
+  struct Case {
+    const char* rule;
+    const char* described;
+  } cases[] = {
+      {"- C1 HORIZONTAL ALIGN + BOTTOMLEFT ( COMPONENTS u1 ) ;", "74 FPC C1 H ALIGN (B C u1)"},
+      {"- C2 HORIZONTAL ALIGN + TOPRIGHT ( COMPONENTS u2 ) ;", "74 FPC C2 H ALIGN (T C u2)"},
+      {"- C3 VERTICAL ALIGN + BOTTOMLEFT ( COMPS u3 ) ;", "74 FPC C3 V ALIGN (B C u3)"},
+      {"- C4 VERTICAL ALIGN + TOPRIGHT ( Comps u4 ) ;", "74 FPC C4 V ALIGN (T C u4)"},
+      {"- C5 VERTICAL ALIGN + TOPRIGHT ( components u5 ) ( ROWS r1 ) ( COMPS u6 ) "
+       "+ BOTTOMLEFT ( COMPONENTS COMPONENTS ) ( comps COMPS ) ;",
+       "74 FPC C5 V ALIGN (T C u5) (T R r1) (T C u6) (B C COMPONENTS) (B C COMPS)"},
+  };
+  std::string section = "FLOORPLANCONSTRAINTS 5 ;\n";
+  std::vector<std::string> expected = {"73 5"};
+  for (const Case& c : cases) {
+    section += std::string(c.rule) + "\n";
+    expected.push_back(c.described);
+  }
+  expected.push_back("75");
+  EXPECT_EQ(read(section + "END FLOORPLANCONSTRAINTS\n"), 0);
+  EXPECT_EQ(calls(), expected);
+  EXPECT_EQ(errors(), "");
+}
+
 TEST_F(Partitions, APartKindOtherThanRowsOrCompsIsASyntaxError) {
   EXPECT_EQ(read("FLOORPLANCONSTRAINTS 1 ;\n- C1 HORIZONTAL ALIGN + TOPRIGHT ( CELLS c1 ) ;\n"
                  "END FLOORPLANCONSTRAINTS\n"),

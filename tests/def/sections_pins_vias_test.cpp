@@ -31,6 +31,26 @@ TEST_F(Pins, ShapesGoToThePortUntilItsPlacement) {
   EXPECT_EQ(errors(), "");
 }
 
+TEST_F(Pins, AFifthAntennaModelIsAModelOfItsOwn) {
+  EXPECT_EQ(defrtest::readText("VERSION 5.8 ;\nDESIGN d ;\nPINS 2 ;\n- p1 + NET n1 "
+                               "+ ANTENNAMODEL OXIDE1 + ANTENNAPINGATEAREA 11 "
+                               "+ ANTENNAMODEL OXIDE2 + ANTENNAPINGATEAREA 12 "
+                               "+ ANTENNAMODEL OXIDE3 + ANTENNAPINGATEAREA 13 "
+                               "+ ANTENNAMODEL OXIDE4 + ANTENNAPINGATEAREA 14 "
+                               "+ ANTENNAMODEL OXIDE1 + ANTENNAPINGATEAREA 15 LAYER M1 ;\n"
+                               "- p2 + NET n2 + ANTENNAPINGATEAREA 3 ;\nEND PINS\nEND DESIGN\n"),
+            0);
+  std::vector<std::string> expected = {
+      "39 2",
+      "40 PIN p1 n1 MODEL OXIDE1 GATE 11 '' MODEL OXIDE2 GATE 12 '' MODEL OXIDE3 GATE 13 '' "
+      "MODEL OXIDE4 GATE 14 '' MODEL OXIDE1 GATE 15 'M1'",
+      "40 PIN p2 n2 MODEL OXIDE1 GATE 3 ''",
+      "41",
+  };
+  EXPECT_EQ(calls(), expected);
+  EXPECT_EQ(errors(), "");
+}
+
 TEST_F(Pins, VersionErrorsCountTwiceAgainstThePinLimit) {
   defrSetPinWarnings(3);
   EXPECT_EQ(defrtest::readText("VERSION 5.5 ;\nDESIGN d ;\nPINS 1 ;\n- p + NET n + NETEXPR \"x\" "
