@@ -1,6 +1,7 @@
 // Callback registration, the unused-callback count and report, sessions.
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,33 @@ TEST_F(LefReadTest, SessionCannotStartAfterAConfigurationCall) {
             "before lefrInit() call in session-based mode.\n");
   EXPECT_STREQ(init_call_func, "lefrSetLayerCbk");
   EXPECT_EQ(lefrInitSession(0), 0);
+}
+
+// Each sequence runs in a re-started process, where no configuration call
+// has been recorded yet.
+TEST(LefFreshSession, UnsetCallbacksDoesNotBlockASession) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const struct {
+    const char* calls;
+    std::function<void()> before;
+    int status;
+    const char* message;
+  } cases[] = {
+      {"lefrUnsetCallbacks", [] { lefrUnsetCallbacks(); }, 0, "^$"},
+      // The setter still finds no settings, so it is the one recorded.
+      {"lefrUnsetCallbacks, lefrSetUnitsCbk",
+       [] {
+         lefrUnsetCallbacks();
+         lefrSetUnitsCbk(onUnits);
+       },
+       1,
+       "^ERROR: Attempt to call configuration function 'lefrSetUnitsCbk' in LEF parser "
+       "before lefrInit\\(\\) call in session-based mode\\.\n$"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EXIT((c.before(), exit(lefrInitSession(1))), ::testing::ExitedWithCode(c.status),
+                c.message)
+        << c.calls;
 }
 
 struct MaskCase {
