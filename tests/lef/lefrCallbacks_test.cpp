@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,86 @@ TEST_F(LefReadTest, UnusedFunctionGetsPointersAndNullForValues) {
   // number and the library end (58) passes null.
   EXPECT_EQ(calls(), (Lines{"2 data", "5 data", "43 null", "58 null"}));
 }
+
+int unusedA(lefrCallbackType_e type, void*, void*) {
+  journal("A " + std::to_string(type));
+  return 0;
+}
+
+int unusedB(lefrCallbackType_e type, void*, void*) {
+  journal("B " + std::to_string(type));
+  return 0;
+}
+
+const char* const kCountedReport =
+    "WARNING (LEFPARS-201): LEF items that were present but ignored because of no "
+    "callback:\nVersion 1\nUnits 1\nManufacturing 1\nLibraryEnd 1\n";
+const char* const kNoRegistration =
+    "ERROR (LEFPARS-101): lefrSetRegisterUnusedCallbacks was not called to setup this data.\n";
+
+// Which function each statement of kUnitsFile reaches (version text 2, units
+// 5, grid 43, library end 58) after a sequence of registrations.
+struct UnusedCase {
+  const char* sequence;
+  void (*set)();
+  Lines reached;
+  const char* report;
+};
+
+void PrintTo(const UnusedCase& c, std::ostream* os) { *os << c.sequence; }
+
+class UnusedSequences : public LefReadTest, public ::testing::WithParamInterface<UnusedCase> {};
+
+TEST_P(UnusedSequences, EmptySlotsAreFilledOnce) {
+  GetParam().set();
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_EQ(calls(), GetParam().reached);
+  EXPECT_EQ(printUnused(), GetParam().report);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, UnusedSequences,
+    ::testing::Values(
+        UnusedCase{"A, B",
+                   [] {
+                     lefrSetUnusedCallbacks(unusedA);
+                     lefrSetUnusedCallbacks(unusedB);
+                   },
+                   {"A 2", "A 5", "A 43", "A 58"},
+                   kNoRegistration},
+        UnusedCase{"Units, A, B",
+                   [] {
+                     lefrSetUnitsCbk(onUnits);
+                     lefrSetUnusedCallbacks(unusedA);
+                     lefrSetUnusedCallbacks(unusedB);
+                   },
+                   {"A 2", "Units", "A 43", "A 58"},
+                   kNoRegistration},
+        // The unset slot is the only empty one left for B.
+        UnusedCase{"A, unset Units, B",
+                   [] {
+                     lefrSetUnusedCallbacks(unusedA);
+                     lefrUnsetUnitsCbk();
+                     lefrSetUnusedCallbacks(unusedB);
+                   },
+                   {"A 2", "B 5", "A 43", "A 58"},
+                   kNoRegistration},
+        // Registration finds no empty slot: nothing is counted.
+        UnusedCase{"A, register unused",
+                   [] {
+                     lefrSetUnusedCallbacks(unusedA);
+                     lefrSetRegisterUnusedCallbacks();
+                   },
+                   {"A 2", "A 5", "A 43", "A 58"},
+                   ""},
+        // Counting took every empty slot first.
+        UnusedCase{"register unused, A",
+                   [] {
+                     lefrSetRegisterUnusedCallbacks();
+                     lefrSetUnusedCallbacks(unusedA);
+                   },
+                   {},
+                   kCountedReport}));
 
 TEST_F(LefReadTest, UnusedFunctionResultStopsTheRead) {
   lefrSetUnusedCallbacks([](lefrCallbackType_e, void*, void*) { return 3; });
