@@ -76,11 +76,6 @@ const char* CASE(const char* name) {
   return lefUpperCase(name);
 }
 
-const char* lefiOrientStr(int orient) {
-  static const char* const names[] = {"N", "W", "S", "E", "FN", "FW", "FS", "FE"};
-  return (orient >= 0 && orient < 8) ? names[orient] : "";
-}
-
 void lefiSetDebug(int num, int value) {
   if (lefData && num >= 0 && num < kDebugFlags)
     lefData->debug[num] = static_cast<char>(value);

@@ -1,5 +1,4 @@
-// Message sink, name folding, debug flags and orientation names shared by
-// every LEF data class.
+// Message sink, name folding and debug flags shared by every LEF data class.
 #ifndef VELMOR_LEF_LEFIDEBUG_H
 #define VELMOR_LEF_LEFIDEBUG_H
 
@@ -17,9 +16,6 @@ void lefiError(int alreadyCounted, int msgNum, const char* text);
 // is set.
 const char* CASE(const char* name);
 const char* lefUpperCase(const char* name);
-
-// "N" .. "FE" for codes 0 to 7, "" otherwise.
-const char* lefiOrientStr(int orient);
 
 void lefiSetDebug(int num, int value);
 int lefiDebug(int num);

@@ -386,6 +386,11 @@ void lefiGeometries::print(FILE* f) const {
 
 // ---------------------------------------------------------------- sites
 
+const char* lefiOrientStr(int orient) {
+  static const char* const names[] = {"N", "W", "S", "E", "FN", "FW", "FS", "FE"};
+  return (orient >= 0 && orient < 8) ? names[orient] : "";
+}
+
 lefiSite::lefiSite()
     : nameSize_(0),
       name_(nullptr),

@@ -161,6 +161,9 @@ class lefiGeometries {
   double yStep_;
 };
 
+// "N" .. "FE" for codes 0 to 7, "" otherwise.
+const char* lefiOrientStr(int orient);
+
 // One SITE statement.
 class lefiSite {
  public:

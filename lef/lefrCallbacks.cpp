@@ -15,17 +15,20 @@ void* dataPointer(const T&) {
   return nullptr;
 }
 
-// Calls the unused-callback function through its own type, whatever the
-// slot's data type; data that is no pointer is passed as null.
-template <class T>
+// Calls the unused-callback function stored for the slot through its own
+// type, whatever the slot's data type; data that is no pointer is passed as
+// null.
+template <class T, lefrVoidCbkFnType lefrCallbacks::*fn>
 int forwardUnused(lefrCallbackType_e type, T data, lefiUserData userData) {
-  return lefCallbacks->UnusedCbk(type, dataPointer(data), userData);
+  return (lefCallbacks->*fn)(type, dataPointer(data), userData);
 }
 
 }  // namespace
 
-lefrCallbacks::lefrCallbacks() : UnusedCbk(nullptr) {
-#define LEF_CALLBACK_CLEAR(slot, T, code, label) slot##Cbk = nullptr;
+lefrCallbacks::lefrCallbacks() {
+#define LEF_CALLBACK_CLEAR(slot, T, code, label) \
+  slot##Cbk = nullptr;                           \
+  slot##Unused = nullptr;
   LEF_CALLBACK_SLOTS(LEF_CALLBACK_CLEAR)
 #undef LEF_CALLBACK_CLEAR
 }
@@ -36,9 +39,11 @@ void lefrCallbacks::reset() {
 }
 
 void lefrCallbacks::setUnused(lefrVoidCbkFnType fn) {
-  UnusedCbk = fn;
-#define LEF_CALLBACK_UNUSED(slot, T, code, label) \
-  if (!slot##Cbk) slot##Cbk = forwardUnused<T>;
+#define LEF_CALLBACK_UNUSED(slot, T, code, label)               \
+  if (!slot##Cbk) {                                             \
+    slot##Unused = fn;                                          \
+    slot##Cbk = forwardUnused<T, &lefrCallbacks::slot##Unused>; \
+  }
   LEF_CALLBACK_SLOTS(LEF_CALLBACK_UNUSED)
 #undef LEF_CALLBACK_UNUSED
 }

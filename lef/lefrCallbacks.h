@@ -113,13 +113,16 @@ struct lefrCallbacks {
   // Replaces the global table by an empty one.
   static void reset();
 
-  // Fills every empty slot with a forwarder to fn.
+  // Fills every empty slot with a forwarder to fn; filled slots keep theirs.
   void setUnused(lefrVoidCbkFnType fn);
 
-#define LEF_CALLBACK_FIELD(slot, T, code, label) lefrCbkFn<T> slot##Cbk;
+  // Beside each slot, the function its forwarder calls, so that a later
+  // setUnused leaves it alone.
+#define LEF_CALLBACK_FIELD(slot, T, code, label) \
+  lefrCbkFn<T> slot##Cbk;                        \
+  lefrVoidCbkFnType slot##Unused;
   LEF_CALLBACK_SLOTS(LEF_CALLBACK_FIELD)
 #undef LEF_CALLBACK_FIELD
-  lefrVoidCbkFnType UnusedCbk;  // what the forwarders call
 };
 
 extern lefrCallbacks* lefCallbacks;

@@ -57,10 +57,9 @@ int lefrClear() {
   return 0;
 }
 
-void lefrUnsetCallbacks() {
-  lef_init("lefrUnsetCallbacks");
-  lefrCallbacks::reset();
-}
+// Not a configuration call: it makes only the table and records nothing,
+// so a session may still start after it.
+void lefrUnsetCallbacks() { lefrCallbacks::reset(); }
 
 int lefrRead(FILE* file, const char* fileName, void* userData) {
   lef_init("lefrRead");

@@ -84,14 +84,6 @@ TEST(LefiDebugNoState, ErrorWithoutReaderStateGoesToStderr) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "firstsecond");
 }
 
-TEST(LefiOrientStr, NamesOfAllCodes) {
-  const char* names[] = {"N", "W", "S", "E", "FN", "FW", "FS", "FE"};
-  for (int i = 0; i < 8; i++) EXPECT_STREQ(lefiOrientStr(i), names[i]) << i;
-  EXPECT_STREQ(lefiOrientStr(8), "");
-  EXPECT_STREQ(lefiOrientStr(-1), "");
-  EXPECT_STREQ(lefiOrientStr(1000), "");
-}
-
 TEST_F(LefiDebugTest, DebugFlagsKeepTheLowByteAsSigned) {
   EXPECT_EQ(lefiDebug(23), 0);
   lefiSetDebug(23, 1);

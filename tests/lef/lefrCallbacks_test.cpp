@@ -1,6 +1,8 @@
 // Callback registration, the unused-callback count and report, sessions.
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,86 @@ TEST_F(LefReadTest, UnusedFunctionGetsPointersAndNullForValues) {
   EXPECT_EQ(calls(), (Lines{"2 data", "5 data", "43 null", "58 null"}));
 }
 
+int unusedA(lefrCallbackType_e type, void*, void*) {
+  journal("A " + std::to_string(type));
+  return 0;
+}
+
+int unusedB(lefrCallbackType_e type, void*, void*) {
+  journal("B " + std::to_string(type));
+  return 0;
+}
+
+const char* const kCountedReport =
+    "WARNING (LEFPARS-201): LEF items that were present but ignored because of no "
+    "callback:\nVersion 1\nUnits 1\nManufacturing 1\nLibraryEnd 1\n";
+const char* const kNoRegistration =
+    "ERROR (LEFPARS-101): lefrSetRegisterUnusedCallbacks was not called to setup this data.\n";
+
+// Which function each statement of kUnitsFile reaches (version text 2, units
+// 5, grid 43, library end 58) after a sequence of registrations.
+struct UnusedCase {
+  const char* sequence;
+  void (*set)();
+  Lines reached;
+  const char* report;
+};
+
+void PrintTo(const UnusedCase& c, std::ostream* os) { *os << c.sequence; }
+
+class UnusedSequences : public LefReadTest, public ::testing::WithParamInterface<UnusedCase> {};
+
+TEST_P(UnusedSequences, EmptySlotsAreFilledOnce) {
+  GetParam().set();
+  EXPECT_EQ(read(kUnitsFile), 0);
+  EXPECT_EQ(calls(), GetParam().reached);
+  EXPECT_EQ(printUnused(), GetParam().report);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, UnusedSequences,
+    ::testing::Values(
+        UnusedCase{"A, B",
+                   [] {
+                     lefrSetUnusedCallbacks(unusedA);
+                     lefrSetUnusedCallbacks(unusedB);
+                   },
+                   {"A 2", "A 5", "A 43", "A 58"},
+                   kNoRegistration},
+        UnusedCase{"Units, A, B",
+                   [] {
+                     lefrSetUnitsCbk(onUnits);
+                     lefrSetUnusedCallbacks(unusedA);
+                     lefrSetUnusedCallbacks(unusedB);
+                   },
+                   {"A 2", "Units", "A 43", "A 58"},
+                   kNoRegistration},
+        // The unset slot is the only empty one left for B.
+        UnusedCase{"A, unset Units, B",
+                   [] {
+                     lefrSetUnusedCallbacks(unusedA);
+                     lefrUnsetUnitsCbk();
+                     lefrSetUnusedCallbacks(unusedB);
+                   },
+                   {"A 2", "B 5", "A 43", "A 58"},
+                   kNoRegistration},
+        // Registration finds no empty slot: nothing is counted.
+        UnusedCase{"A, register unused",
+                   [] {
+                     lefrSetUnusedCallbacks(unusedA);
+                     lefrSetRegisterUnusedCallbacks();
+                   },
+                   {"A 2", "A 5", "A 43", "A 58"},
+                   ""},
+        // Counting took every empty slot first.
+        UnusedCase{"register unused, A",
+                   [] {
+                     lefrSetRegisterUnusedCallbacks();
+                     lefrSetUnusedCallbacks(unusedA);
+                   },
+                   {},
+                   kCountedReport}));
+
 TEST_F(LefReadTest, UnusedFunctionResultStopsTheRead) {
   lefrSetUnusedCallbacks([](lefrCallbackType_e, void*, void*) { return 3; });
   EXPECT_EQ(read(kUnitsFile), 3);
@@ -124,6 +206,33 @@ TEST_F(LefReadTest, SessionCannotStartAfterAConfigurationCall) {
             "before lefrInit() call in session-based mode.\n");
   EXPECT_STREQ(init_call_func, "lefrSetLayerCbk");
   EXPECT_EQ(lefrInitSession(0), 0);
+}
+
+// Each sequence runs in a re-started process, where no configuration call
+// has been recorded yet.
+TEST(LefFreshSession, UnsetCallbacksDoesNotBlockASession) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const struct {
+    const char* calls;
+    std::function<void()> before;
+    int status;
+    const char* message;
+  } cases[] = {
+      {"lefrUnsetCallbacks", [] { lefrUnsetCallbacks(); }, 0, "^$"},
+      // The setter still finds no settings, so it is the one recorded.
+      {"lefrUnsetCallbacks, lefrSetUnitsCbk",
+       [] {
+         lefrUnsetCallbacks();
+         lefrSetUnitsCbk(onUnits);
+       },
+       1,
+       "^ERROR: Attempt to call configuration function 'lefrSetUnitsCbk' in LEF parser "
+       "before lefrInit\\(\\) call in session-based mode\\.\n$"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EXIT((c.before(), exit(lefrInitSession(1))), ::testing::ExitedWithCode(c.status),
+                c.message)
+        << c.calls;
 }
 
 struct MaskCase {
