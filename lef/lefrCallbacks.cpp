@@ -39,6 +39,7 @@ void lefrCallbacks::reset() {
 }
 
 void lefrCallbacks::setUnused(lefrVoidCbkFnType fn) {
+  if (!fn) return;  // null stored into a null slot leaves it null
 #define LEF_CALLBACK_UNUSED(slot, T, code, label)               \
   if (!slot##Cbk) {                                             \
     slot##Unused = fn;                                          \

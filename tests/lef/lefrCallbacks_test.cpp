@@ -153,6 +153,14 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    {"A 2", "B 5", "A 43", "A 58"},
                    kNoRegistration},
+        // No function stores nothing, so the slots stay empty for A.
+        UnusedCase{"null, A",
+                   [] {
+                     lefrSetUnusedCallbacks(nullptr);
+                     lefrSetUnusedCallbacks(unusedA);
+                   },
+                   {"A 2", "A 5", "A 43", "A 58"},
+                   kNoRegistration},
         // Registration finds no empty slot: nothing is counted.
         UnusedCase{"A, register unused",
                    [] {
