@@ -2,6 +2,8 @@
 #ifndef VELMOR_LEF_LEFIDEBUG_H
 #define VELMOR_LEF_LEFIDEBUG_H
 
+#include "lef/lefiMisc.h"  // lefiOrientStr, for callers that took it from here
+
 namespace LefDefParser {
 
 // Folding table: lower-case letters but 'l' upper-cased; bytes 0-31 and
