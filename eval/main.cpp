@@ -151,9 +151,10 @@ void loadEvaluationInputs(const Setting& s, Messages& msg, GuideText& guides, bo
 // destroy it, read or not.
 bool overwritesInput(const Setting& s, const std::string& output, const char* what, Messages& msg) {
   const std::pair<const char*, const std::string*> inputs[] = {
-      {"LEF file", &s.lef},           {"DEF file", &s.def},
-      {"guide file", &s.guide},       {"geometry report", &s.georpt},
-      {"connectivity report", &s.conrpt}, {"weights file", &s.weights}};
+      {"LEF file", &s.lef},          {"DEF file", &s.def},
+      {"guide file", &s.guide},      {"geometry report", &s.georpt},
+      {"connectivity report", &s.conrpt}, {"weights file", &s.weights},
+  };
   for (const auto& [kind, path] : inputs) {
     if (path == &output || path->empty() || !sameFile(output, *path)) continue;
     msg.error(std::string("the ") + what + " " + output + " is the same file as the " + kind + " " + *path +
